@@ -1,0 +1,43 @@
+#include "app/Application.h"
+
+#include <exception>
+
+#include "contextmenu/TAMenu.h"
+#include "menuwindow/TTarnwick.h"
+#include "options/TOptions.h"
+#include "special/TAddSpecial.h"
+
+namespace tarnwick {
+
+namespace {
+
+void CreateAndRun(Platform& platform) {
+  // The later windows read from the earlier ones (file, settings, menu list), so the order
+  // is fixed; they are destroyed, in reverse, only after the message loop has ended.
+  TOptions options(platform);
+  options.FormCreate();
+  TTarnwick menuWindow(platform, options);
+  options.AttachMenuWindow(menuWindow);
+  menuWindow.FormCreate();
+  TAMenu contextMenu(platform, options);
+  contextMenu.FormCreate();
+  TAddSpecial addSpecial(platform, options);
+  addSpecial.FormCreate();
+
+  options.ShowAtStartIfNeeded();
+  platform.host.RunMessageLoop();
+}
+
+}  // namespace
+
+int RunApplication(Platform& platform) {
+  if (platform.host.AnotherInstanceRunning()) return 0;
+  try {
+    CreateAndRun(platform);
+  } catch (const std::exception& error) {
+    platform.dialogs.ShowError(error.what());
+  }
+  return 0;
+}
+
+}  // namespace tarnwick

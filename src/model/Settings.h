@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "platform/Geometry.h"
+
+namespace tarnwick {
+
+inline constexpr int kTriggerCount = 10;
+
+// The trigger sources in their fixed order; also the keys of [Popup Enabled] and [Popup],
+// never translated.
+inline constexpr std::array<std::string_view, kTriggerCount> TriggerNames = {
+    "Bottom Right", "Top Right", "Bottom Left", "Top Left", "Right",
+    "Left",         "Bottom",    "Top",         "Tray Left Click", "Tray Right Click"};
+
+struct FontSpec {
+  std::string Face = "MS Sans Serif";
+  int Size = 8;
+  bool Bold = false;
+  bool Italic = false;
+};
+
+// Every saved setting, with its default.
+struct Settings {
+  std::string LanguageFile;
+  bool Startup = true;
+  bool Autosave = true;
+  bool TrayMenu = true;
+  bool HideDupNo = true;
+  bool GetShortcut = true;
+  bool Tarnwik = true;  // hide the menu after a click on a cell
+  bool ExcludeCorners = true;
+  int Sensitive = 2;
+  FontSpec MenuFont;
+  Color Background = 0x000000;
+  Color Text = 0xFFFFFF;
+  Color Highlight = 0x800000;
+  Color HighlightText = 0x00FFFF;
+  std::array<bool, kTriggerCount> TriggerEnabled = {true,  false, false, false, false,
+                                                    false, false, false, true,  false};
+  std::array<int, kTriggerCount> TriggerMenuIds = {};
+};
+
+// Runtime flags of the options window, never saved, all off at start.
+struct RuntimeFlags {
+  bool MenuLocked = false;
+  bool DialogOpen = false;
+  bool PopupsDisabled = false;
+  int DwellCount = 0;
+};
+
+}  // namespace tarnwick

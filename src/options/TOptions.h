@@ -1,0 +1,57 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "model/MenuList.h"
+#include "model/Settings.h"
+#include "platform/Platform.h"
+#include "storage/IniFile.h"
+
+namespace tarnwick {
+
+class TTarnwick;
+
+// The options window: the main window of the program. It owns the configuration file, the
+// settings, the menu list and the runtime flags; closing it ends the application.
+class TOptions final : public WindowEvents {
+ public:
+  static constexpr int kWidth = 418;
+  static constexpr int kHeight = 330;
+
+  explicit TOptions(Platform& platform);
+
+  // Creates the window (hidden) and reads the configuration file.
+  void FormCreate();
+  // The menu window, created after this one; the save reads its items.
+  void AttachMenuWindow(TTarnwick& menuWindow) { m_menuWindow = &menuWindow; }
+  void ShowAtStartIfNeeded();
+
+  // Writes the whole configuration file. On failure the user is told, the previous file
+  // stays as it was, and false is returned.
+  bool SaveSettings();
+
+  void FormPaint(Canvas& canvas) override;
+  void FormClose() override;
+  void FormQueryEndSession() override;
+
+  const IniFile& File() const { return m_file; }
+  const std::string& ConfigPath() const { return m_configPath; }
+  Window& FormWindow() { return *m_window; }
+
+  Settings Options;
+  RuntimeFlags Flags;
+  MenuList Menus;
+  // The window's own font: the default of the menu font.
+  FontSpec WindowFont;
+
+ private:
+  Platform& m_platform;
+  std::unique_ptr<Window> m_window;
+  TTarnwick* m_menuWindow = nullptr;
+  std::string m_configPath;
+  IniFile m_file;
+  bool m_showAtStart = false;
+};
+
+}  // namespace tarnwick

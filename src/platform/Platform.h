@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/AnsiCodePage.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Hotkeys.h"
+#include "platform/Icons.h"
+#include "platform/Screen.h"
+#include "platform/Window.h"
+
+namespace tarnwick {
+
+// Every platform service the program uses, handed to the windows at creation.
+struct Platform {
+  ApplicationHost& host;
+  FileSystem& files;
+  AnsiCodePage& codePage;
+  Dialogs& dialogs;
+  WindowFactory& windows;
+  Screen& screen;
+  Hotkeys& hotkeys;
+  Icons& icons;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/Geometry.h"
+
+namespace tarnwick {
+
+// The primary screen and the cursor.
+class Screen {
+ public:
+  Screen() = default;
+  Screen(const Screen&) = delete;
+  Screen& operator=(const Screen&) = delete;
+  virtual ~Screen() = default;
+
+  virtual Size ScreenSize() const = 0;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/Canvas.h"
+#include "platform/Geometry.h"
+
+namespace tarnwick {
+
+// What a window tells the form that drives it. Every handler runs on the one GUI thread.
+class WindowEvents {
+ public:
+  virtual ~WindowEvents() = default;
+  virtual void FormPaint(Canvas& canvas) = 0;
+  // The window is closing (the user or the program asked); it is destroyed afterwards.
+  virtual void FormClose() {}
+  // Windows asks whether the user's session may end; the answer is always yes.
+  virtual void FormQueryEndSession() {}
+  virtual void FormTimer(int /*timerId*/) {}
+};
+
+struct WindowSpec {
+  std::string className;
+  std::string title;
+  Rect bounds;
+  bool topmost = false;
+  // A tool window: no task-bar button and no place in Alt+Tab. Other windows are owned by a
+  // hidden window so that they show no task-bar button either.
+  bool toolWindow = false;
+  // The main window: destroying it ends the message loop.
+  bool mainWindow = false;
+};
+
+// A top-level, borderless, owner-drawn window with no task-bar button.
+class Window {
+ public:
+  Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window() = default;
+
+  virtual void SetBounds(const Rect& bounds) = 0;
+  virtual Rect Bounds() const = 0;
+  // Shows the window without taking the focus from the user's application.
+  virtual void ShowNoActivate() = 0;
+  virtual void ShowActivate() = 0;
+  virtual void Hide() = 0;
+  virtual bool IsVisible() const = 0;
+  virtual void Invalidate() = 0;
+  // Asks the window to close, as the user would: FormClose runs, then the window goes.
+  virtual void Close() = 0;
+  virtual void AcceptFiles(bool accept) = 0;
+  virtual void StartTimer(int timerId, int milliseconds) = 0;
+  virtual void StopTimer(int timerId) = 0;
+};
+
+class WindowFactory {
+ public:
+  WindowFactory() = default;
+  WindowFactory(const WindowFactory&) = delete;
+  WindowFactory& operator=(const WindowFactory&) = delete;
+  virtual ~WindowFactory() = default;
+
+  // Creates the window hidden. The events object must outlive the window.
+  virtual std::unique_ptr<Window> Create(const WindowSpec& spec, WindowEvents& events) = 0;
+};
+
+}  // namespace tarnwick

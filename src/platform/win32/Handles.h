@@ -1,0 +1,89 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/win32/UniqueHandle.h"
+
+namespace tarnwick {
+
+// Kernel objects whose creators return null on failure (CreateMutexW, ...).
+struct KernelHandleTraits {
+  using Value = HANDLE;
+  static Value Invalid() noexcept { return nullptr; }
+  static void Close(Value handle) noexcept { ::CloseHandle(handle); }
+};
+
+// CreateFileW returns INVALID_HANDLE_VALUE, not null, on failure.
+struct FileHandleTraits {
+  using Value = HANDLE;
+  static Value Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+  static void Close(Value handle) noexcept { ::CloseHandle(handle); }
+};
+
+struct WindowTraits {
+  using Value = HWND;
+  static Value Invalid() noexcept { return nullptr; }
+  static void Close(Value window) noexcept { ::DestroyWindow(window); }
+};
+
+template <typename T>
+struct GdiObjectTraits {
+  using Value = T;
+  static Value Invalid() noexcept { return nullptr; }
+  static void Close(Value object) noexcept { ::DeleteObject(object); }
+};
+
+// A DC made with CreateCompatibleDC; a DC taken from a window is a WindowDc instead.
+struct MemoryDcTraits {
+  using Value = HDC;
+  static Value Invalid() noexcept { return nullptr; }
+  static void Close(Value dc) noexcept { ::DeleteDC(dc); }
+};
+
+using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
+using UniqueHwnd = UniqueHandle<WindowTraits>;
+template <typename T>
+using UniqueGdiObject = UniqueHandle<GdiObjectTraits<T>>;
+using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
+
+// The DC of a window (or of the screen, for a null window) from GetDC. ReleaseDC needs the
+// window as well as the DC, so both are kept.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) noexcept : window_(window), dc_(::GetDC(window)) {}
+  WindowDc(WindowDc&& other) noexcept
+      : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+  WindowDc& operator=(WindowDc&&) = delete;
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  ~WindowDc() {
+    if (dc_ != nullptr) ::ReleaseDC(window_, dc_);
+  }
+
+  HDC Get() const noexcept { return dc_; }
+  explicit operator bool() const noexcept { return dc_ != nullptr; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// Selects an object into a DC for one scope and puts the previous one back, so that the
+// object is no longer selected when its owner deletes it (DeleteObject fails on a selected
+// object and leaks it). Declare the object's owner before this scope.
+class SelectedObject {
+ public:
+  SelectedObject(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(::SelectObject(dc, object)) {}
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+  ~SelectedObject() {
+    if (previous_ != nullptr && previous_ != HGDI_ERROR) ::SelectObject(dc_, previous_);
+  }
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+}  // namespace tarnwick

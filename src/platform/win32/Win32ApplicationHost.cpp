@@ -1,0 +1,52 @@
+#include "platform/win32/Win32ApplicationHost.h"
+
+#include <utility>
+
+#include "platform/win32/Unicode.h"
+
+namespace tarnwick {
+
+Win32ApplicationHost::Win32ApplicationHost(std::wstring instanceName)
+    : instanceName_(std::move(instanceName)) {}
+
+bool Win32ApplicationHost::AnotherInstanceRunning() {
+  if (anotherRunning_) return *anotherRunning_;
+  // The mutex closes the gap between two starts at the same moment, before either has created
+  // its window; the class check also finds a copy that does not take the mutex.
+  mutex_.Reset(CreateMutexW(nullptr, FALSE, instanceName_.c_str()));
+  const DWORD error = GetLastError();
+  // ERROR_ACCESS_DENIED: the mutex exists but belongs to a copy run by another account
+  // (elevated, say) of this session.
+  const bool mutexExisted = mutex_ ? error == ERROR_ALREADY_EXISTS : error == ERROR_ACCESS_DENIED;
+  anotherRunning_ = mutexExisted || FindWindowW(instanceName_.c_str(), nullptr) != nullptr;
+  return *anotherRunning_;
+}
+
+std::string Win32ApplicationHost::ExecutableFolder() {
+  // GetModuleFileNameW truncates silently (returning the buffer size) when the path is longer.
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    if (path.size() >= 32768) return {};
+    path.resize(path.size() * 2);
+  }
+  const size_t slash = path.find_last_of(L'\\');
+  if (slash == std::wstring::npos) return {};
+  return Narrow(std::wstring_view(path).substr(0, slash + 1));
+}
+
+void Win32ApplicationHost::RunMessageLoop() {
+  MSG message{};
+  // GetMessageW returns -1 on an error (a bad handle); that ends the loop as well.
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+namespace tarnwick {
+
+class Win32Dialogs final : public Dialogs {
+ public:
+  void ShowError(const std::string& message) override;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Screen.h"
+
+namespace tarnwick {
+
+class Win32Screen final : public Screen {
+ public:
+  Size ScreenSize() const override;
+};
+
+}  // namespace tarnwick

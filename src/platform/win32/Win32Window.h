@@ -1,0 +1,61 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/Dialogs.h"
+#include "platform/Window.h"
+
+namespace tarnwick {
+
+// A window of the program: its procedure turns messages into WindowEvents calls. Made by
+// Win32WindowFactory. An exception thrown by a handler stops at the procedure, is shown with
+// the error display, and the message loop goes on.
+class Win32Window final : public Window {
+ public:
+  // Destroys the window if it is still there, without calling the events object.
+  ~Win32Window() override;
+
+  // The window handle, or null once the window is destroyed.
+  HWND Handle() const { return hwnd_; }
+
+  void SetBounds(const Rect& bounds) override;
+  Rect Bounds() const override;
+  void ShowNoActivate() override;
+  void ShowActivate() override;
+  void Hide() override;
+  bool IsVisible() const override;
+  void Invalidate() override;
+  void Close() override;
+  void AcceptFiles(bool accept) override;
+  void StartTimer(int timerId, int milliseconds) override;
+  void StopTimer(int timerId) override;
+
+ private:
+  friend class Win32WindowFactory;
+
+  Win32Window(WindowEvents& events, Dialogs& dialogs, bool mainWindow)
+      : events_(events), dialogs_(dialogs), mainWindow_(mainWindow) {}
+
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                     LPARAM lParam) noexcept;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void Paint();
+
+  // Runs a handler; returns the text of an exception it threw.
+  template <typename Handler>
+  static std::optional<std::string> Catch(Handler&& handler) noexcept;
+  // Runs a handler and shows an exception it threw; false when it threw.
+  template <typename Handler>
+  bool Guarded(Handler&& handler) noexcept;
+  void Report(const std::string& message) noexcept;
+
+  WindowEvents& events_;
+  Dialogs& dialogs_;
+  bool mainWindow_;
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace tarnwick

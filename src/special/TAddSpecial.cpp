@@ -1,0 +1,28 @@
+#include "special/TAddSpecial.h"
+
+#include "menuwindow/RaisedFrame.h"
+#include "options/TOptions.h"
+
+namespace tarnwick {
+
+TAddSpecial::TAddSpecial(Platform& platform, TOptions& options) : m_platform(platform), m_options(options) {}
+
+void TAddSpecial::FormCreate() {
+  const Size screen = m_platform.screen.ScreenSize();
+  WindowSpec spec;
+  spec.className = "TAddSpecial";
+  spec.title = "Tarnwick";
+  spec.bounds.left = (screen.width - kWidth) / 2;
+  spec.bounds.top = (screen.height - kHeight) / 2;
+  spec.bounds.right = spec.bounds.left + kWidth;
+  spec.bounds.bottom = spec.bounds.top + kHeight;
+  m_window = m_platform.windows.Create(spec, *this);
+}
+
+void TAddSpecial::FormPaint(Canvas& canvas) {
+  const Rect client{0, 0, kWidth, kHeight};
+  canvas.FillRect(client, m_options.Options.Background);
+  DrawRaisedFrame(canvas, client);
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,151 @@
+// End-to-end harness: runs the real Tarnwick.exe in a folder of its own and looks at it from
+// outside, through windows, screen pixels and files, as a user's desktop would.
+//
+// A test derives from TarnwickE2eTest:
+//
+//   TEST_F(TarnwickE2eTest, ShowsNothingWithASavedConfiguration) {
+//       WriteIni("[Setting]\r\nVersion=2.0\r\n");
+//       TarnwickProcess& app = Launch();
+//       ASSERT_TRUE(app.IsStarted());
+//       HWND options = app.WaitForWindow(kOptionsWindowClass);
+//       ASSERT_NE(options, nullptr);
+//       EXPECT_FALSE(IsShown(options));
+//       EXPECT_EQ(app.Close(), std::optional<DWORD>(0));
+//   }
+//
+// Each test gets a fresh folder holding a copy of Tarnwick.exe, so Tarnwick.ini and Language.ini
+// beside "the executable" are the test's own. SetUp parks the cursor at the screen centre, away
+// from the corner and edge triggers; TearDown ends whatever the test left running (Tarnwick and
+// anything it launched) and removes the folder.
+//
+// Under Wine: move the cursor with SetCursorPos (SendInput moves can snap back), read pixels from
+// the screen DC (PrintWindow returns blank), and find windows by the pid you started, never by
+// class alone (a leftover instance would match).
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace tarnwick::e2e {
+
+using namespace std::chrono_literals;
+using Milliseconds = std::chrono::milliseconds;
+
+// Class of the options window, the main window: closing it ends the application, and a second
+// start recognises the first by it.
+inline constexpr const wchar_t* kOptionsWindowClass = L"Tarnwick";
+
+// Long enough for a cold Wine start of Tarnwick; a warm one shows its windows in about 0.2 s.
+inline constexpr Milliseconds kStartTimeout = 10s;
+// WM_CLOSE to exit takes about 10 ms under Wine; the rest is slack for a loaded machine.
+inline constexpr Milliseconds kExitTimeout = 5s;
+
+// The Tarnwick.exe under test: %TARNWICK_EXE% when set, else the one beside this test program.
+std::filesystem::path TarnwickExePath();
+
+// Calls `done` every `interval` until it returns true (then true) or `timeout` has passed (then
+// false after a last try). The condition runs on the test thread.
+bool WaitUntil(const std::function<bool()>& done, Milliseconds timeout,
+               Milliseconds interval = 10ms);
+
+// Visible and hidden top-level windows of process `pid`, in z-order; only those of class
+// `className` when it is given. Message-only windows are not top-level and never listed.
+std::vector<HWND> TopLevelWindowsOf(DWORD pid, const wchar_t* className = nullptr);
+
+std::wstring ClassNameOf(HWND window);
+std::wstring TitleOf(HWND window);
+RECT WindowRect(HWND window);  // screen coordinates; all zero when the window is gone
+bool IsShown(HWND window);     // IsWindowVisible: the window and its owners are shown
+
+SIZE ScreenSize();  // the primary screen, 1280 x 800 under the test Xvfb
+// The colour on the screen at (x, y) as COLORREF 0x00BBGGRR, or CLR_INVALID off screen.
+// Pixels reach the screen a few milliseconds after a window shows: poll with WaitUntil.
+COLORREF ScreenPixel(int x, int y);
+
+// SetCursorPos, then confirms the position; retries once, as the first move after a prefix is
+// created has been seen not to stick.
+bool MoveCursorTo(int x, int y);
+void ParkCursorAtCentre();
+
+// The whole file as bytes; nullopt when it cannot be read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file);
+bool WriteFileBytes(const std::filesystem::path& file, std::string_view bytes);
+
+// One started process. Move-only; the destructor closes the handles but ends nothing (the
+// fixture's job object does that).
+class TarnwickProcess {
+public:
+    TarnwickProcess() = default;
+    explicit TarnwickProcess(const PROCESS_INFORMATION& info);
+    TarnwickProcess(TarnwickProcess&& other) noexcept;
+    TarnwickProcess& operator=(TarnwickProcess&& other) noexcept;
+    TarnwickProcess(const TarnwickProcess&) = delete;
+    TarnwickProcess& operator=(const TarnwickProcess&) = delete;
+    ~TarnwickProcess();
+
+    bool IsStarted() const { return m_process != nullptr; }
+    DWORD Pid() const { return m_pid; }
+    HANDLE Handle() const { return m_process; }
+
+    bool IsRunning() const;
+    // The exit code once the process has ended within `timeout`, else nullopt.
+    std::optional<DWORD> WaitForExit(Milliseconds timeout = kExitTimeout) const;
+
+    // The first top-level window of this process with class `className`, or nullptr.
+    HWND Window(const wchar_t* className) const;
+    // Polls for that window; nullptr when it did not appear or the process ended first.
+    HWND WaitForWindow(const wchar_t* className, Milliseconds timeout = kStartTimeout) const;
+
+    // Ends the application the way the user does: waits for the options window, posts WM_CLOSE
+    // to it and waits for the process to end. Returns the exit code, or nullopt when the
+    // process did not end. A process that ends before its window appears also counts: its exit
+    // code is returned.
+    std::optional<DWORD> Close(Milliseconds timeout = kExitTimeout) const;
+
+    void Terminate() const;
+
+private:
+    HANDLE m_process = nullptr;
+    DWORD m_pid = 0;
+};
+
+class TarnwickE2eTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The test's own folder, and the copy of Tarnwick.exe in it.
+    const std::filesystem::path& Folder() const { return m_folder; }
+    std::filesystem::path ExePath() const { return m_folder / L"Tarnwick.exe"; }
+    std::filesystem::path IniPath() const { return m_folder / L"Tarnwick.ini"; }
+
+    // Writes the bytes unchanged (use "\r\n" line ends for a Windows-made file). Call before
+    // Launch. Fails the test when the file cannot be written.
+    void WriteIni(std::string_view bytes);
+    std::optional<std::string> ReadIni() const { return ReadFileBytes(IniPath()); }
+
+    // Starts the copy of Tarnwick.exe. Its working folder is WorkFolder(), deliberately not the
+    // exe's folder, so a file the program must find beside itself is not found by accident
+    // through the working folder. Can be called again (a second instance); the references stay
+    // valid and the fixture owns every process. A failed start fails the test and returns a
+    // process whose IsStarted() is false.
+    TarnwickProcess& Launch();
+    std::filesystem::path WorkFolder() const { return m_folder / L"work"; }
+
+private:
+    std::filesystem::path m_folder;
+    HANDLE m_job = nullptr;  // holds every process started, and whatever they start in turn
+    std::deque<TarnwickProcess> m_processes;
+};
+
+}  // namespace tarnwick::e2e

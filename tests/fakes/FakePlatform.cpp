@@ -1,0 +1,119 @@
+#include "fakes/FakePlatform.h"
+
+#include <algorithm>
+
+namespace tarnwick::fakes {
+
+std::optional<std::string> FakeFileSystem::ReadWhole(const std::string& path) {
+  const auto it = files.find(path);
+  if (it == files.end()) return std::nullopt;
+  return it->second;
+}
+
+std::optional<FileSystem::Handle> FakeFileSystem::CreateTempBeside(const std::string& targetPath,
+                                                                    std::string& tempPath) {
+  if (failStep == Step::Create) return std::nullopt;
+  tempPath = targetPath + "." + std::to_string(++m_tempCounter) + ".tmp";
+  files[tempPath].clear();
+  const Handle handle = m_nextHandle++;
+  m_open[handle] = tempPath;
+  return handle;
+}
+
+bool FakeFileSystem::Write(Handle file, std::string_view bytes) {
+  if (!m_open.contains(file)) return false;
+  ++m_writes;
+  if (failStep == Step::Write && m_writes == failOnWriteNumber) {
+    // A full disk: part of the chunk made it.
+    files[m_open[file]] += bytes.substr(0, bytes.size() / 2);
+    return false;
+  }
+  files[m_open[file]] += bytes;
+  return true;
+}
+
+bool FakeFileSystem::Flush(Handle file) { return m_open.contains(file) && failStep != Step::Flush; }
+
+bool FakeFileSystem::Close(Handle file) {
+  if (m_open.erase(file) == 0) return false;
+  return failStep != Step::Close;
+}
+
+bool FakeFileSystem::Replace(const std::string& source, const std::string& target) {
+  if (failStep == Step::Replace || !files.contains(source)) return false;
+  files[target] = files[source];
+  files.erase(source);
+  return true;
+}
+
+bool FakeFileSystem::Remove(const std::string& path) {
+  removed.push_back(path);
+  return files.erase(path) > 0;
+}
+
+namespace {
+
+// What a form holds: destroying it marks the recorded window destroyed, which stays for
+// the test to inspect after the application has ended.
+class WindowHandle final : public Window {
+ public:
+  explicit WindowHandle(FakeWindow& window) : m_window(window) {}
+  ~WindowHandle() override { m_window.destroyed = true; }
+
+  void SetBounds(const Rect& bounds) override { m_window.SetBounds(bounds); }
+  Rect Bounds() const override { return m_window.Bounds(); }
+  void ShowNoActivate() override { m_window.ShowNoActivate(); }
+  void ShowActivate() override { m_window.ShowActivate(); }
+  void Hide() override { m_window.Hide(); }
+  bool IsVisible() const override { return m_window.IsVisible(); }
+  void Invalidate() override { m_window.Invalidate(); }
+  void Close() override { m_window.Close(); }
+  void AcceptFiles(bool accept) override { m_window.AcceptFiles(accept); }
+  void StartTimer(int timerId, int milliseconds) override { m_window.StartTimer(timerId, milliseconds); }
+  void StopTimer(int timerId) override { m_window.StopTimer(timerId); }
+
+ private:
+  FakeWindow& m_window;
+};
+
+}  // namespace
+
+std::unique_ptr<Window> FakeWindowFactory::Create(const WindowSpec& spec, WindowEvents& events) {
+  if (spec.className == failForClass) throw std::runtime_error("Cannot create window " + spec.className);
+  m_windows.push_back(std::make_unique<FakeWindow>(spec, events));
+  created.push_back(m_windows.back().get());
+  return std::make_unique<WindowHandle>(*m_windows.back());
+}
+
+FakeWindow* FakeWindowFactory::Find(const std::string& className) const {
+  for (FakeWindow* window : created) {
+    if (window->spec.className == className) return window;
+  }
+  return nullptr;
+}
+
+bool FakeHotkeys::Register(Window&, int id, int modifiers, int key) {
+  const bool taken = std::any_of(registered.begin(), registered.end(), [&](const Registration& r) {
+    return r.modifiers == modifiers && r.key == key;
+  });
+  if (taken) return false;
+  registered.push_back({id, modifiers, key});
+  return true;
+}
+
+void FakeHotkeys::Unregister(Window&, int id) {
+  unregistered.push_back(id);
+  std::erase_if(registered, [id](const Registration& r) { return r.id == id; });
+}
+
+int FakeIcons::AddAssociatedIcon(const std::string& file) {
+  calls.push_back("assoc:" + file);
+  return fail ? -1 : nextIndex++;
+}
+
+int FakeIcons::AddFileIcon(const std::string& file, int iconIndex) {
+  calls.push_back("file:" + file + "," + std::to_string(iconIndex));
+  return fail ? -1 : nextIndex++;
+}
+
+}  // namespace tarnwick::fakes

@@ -1,0 +1,155 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "fakes/Cp1252CodePage.h"
+#include "platform/Platform.h"
+
+namespace tarnwick::fakes {
+
+// Files in memory. Each step of an atomic write can be made to fail.
+class FakeFileSystem final : public FileSystem {
+ public:
+  enum class Step { None, Create, Write, Flush, Close, Replace };
+
+  std::map<std::string, std::string> files;
+  Step failStep = Step::None;
+  int failOnWriteNumber = 1;  // with Step::Write: which write call fails (1 = the first)
+  std::vector<std::string> removed;
+
+  std::optional<std::string> ReadWhole(const std::string& path) override;
+  bool FileExists(const std::string& path) override { return files.contains(path); }
+  std::optional<Handle> CreateTempBeside(const std::string& targetPath, std::string& tempPath) override;
+  bool Write(Handle file, std::string_view bytes) override;
+  bool Flush(Handle file) override;
+  bool Close(Handle file) override;
+  bool Replace(const std::string& source, const std::string& target) override;
+  bool Remove(const std::string& path) override;
+
+  size_t OpenHandles() const { return m_open.size(); }
+
+ private:
+  std::map<Handle, std::string> m_open;  // handle -> path
+  Handle m_nextHandle = 1;
+  int m_tempCounter = 0;
+  int m_writes = 0;
+};
+
+class FakeDialogs final : public Dialogs {
+ public:
+  std::vector<std::string> errors;
+  void ShowError(const std::string& message) override { errors.push_back(message); }
+};
+
+class FakeWindow final : public Window {
+ public:
+  FakeWindow(WindowSpec spec, WindowEvents& events) : spec(std::move(spec)), events(events), bounds(this->spec.bounds) {}
+
+  void SetBounds(const Rect& newBounds) override { bounds = newBounds; }
+  Rect Bounds() const override { return bounds; }
+  void ShowNoActivate() override { visible = true; }
+  void ShowActivate() override {
+    visible = true;
+    activated = true;
+  }
+  void Hide() override { visible = false; }
+  bool IsVisible() const override { return visible; }
+  void Invalidate() override { ++invalidations; }
+  void Close() override { closeRequested = true; }
+  void AcceptFiles(bool accept) override { acceptsFiles = accept; }
+  void StartTimer(int timerId, int milliseconds) override { timers[timerId] = milliseconds; }
+  void StopTimer(int timerId) override { timers.erase(timerId); }
+
+  WindowSpec spec;
+  WindowEvents& events;
+  Rect bounds;
+  bool visible = false;
+  bool activated = false;
+  bool closeRequested = false;
+  bool acceptsFiles = false;
+  bool destroyed = false;
+  int invalidations = 0;
+  std::map<int, int> timers;
+};
+
+class FakeWindowFactory final : public WindowFactory {
+ public:
+  std::vector<FakeWindow*> created;  // in creation order; they outlive the forms' handles
+  std::string failForClass;          // Create throws for this class name
+
+  std::unique_ptr<Window> Create(const WindowSpec& spec, WindowEvents& events) override;
+  FakeWindow* Find(const std::string& className) const;
+
+ private:
+  std::vector<std::unique_ptr<FakeWindow>> m_windows;
+};
+
+class FakeScreen final : public Screen {
+ public:
+  Size size{1280, 800};
+  Size ScreenSize() const override { return size; }
+};
+
+class FakeHotkeys final : public Hotkeys {
+ public:
+  struct Registration {
+    int id;
+    int modifiers;
+    int key;
+  };
+  std::vector<Registration> registered;  // live registrations
+  std::vector<int> unregistered;         // ids, in call order
+
+  bool Register(Window& target, int id, int modifiers, int key) override;
+  void Unregister(Window& target, int id) override;
+};
+
+class FakeIcons final : public Icons {
+ public:
+  std::vector<std::string> calls;  // "assoc:<file>" or "file:<file>,<index>"
+  int nextIndex = 30;
+  bool fail = false;
+
+  int AddAssociatedIcon(const std::string& file) override;
+  int AddFileIcon(const std::string& file, int iconIndex) override;
+};
+
+class FakeHost final : public ApplicationHost {
+ public:
+  bool anotherInstance = false;
+  std::string folder = "C:\\Tools\\Tarnwick\\";
+  std::function<void()> whileRunning;  // what happens inside the message loop
+  int loopRuns = 0;
+
+  bool AnotherInstanceRunning() override { return anotherInstance; }
+  std::string ExecutableFolder() override { return folder; }
+  void RunMessageLoop() override {
+    ++loopRuns;
+    if (whileRunning) whileRunning();
+  }
+};
+
+// Every fake together, wired into a Platform.
+struct FakePlatform {
+  FakeHost host;
+  FakeFileSystem files;
+  Cp1252CodePage codePage;
+  FakeDialogs dialogs;
+  FakeWindowFactory windows;
+  FakeScreen screen;
+  FakeHotkeys hotkeys;
+  FakeIcons icons;
+  Platform platform{host, files, codePage, dialogs, windows, screen, hotkeys, icons};
+
+  std::string ConfigPath() const { return host.folder + "Tarnwick.ini"; }
+};
+
+}  // namespace tarnwick::fakes

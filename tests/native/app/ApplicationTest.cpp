@@ -1,0 +1,166 @@
+#include "app/Application.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/FakePlatform.h"
+#include "storage/IniFile.h"
+
+namespace tarnwick {
+namespace {
+
+using fakes::FakeFileSystem;
+using fakes::FakeWindow;
+
+constexpr const char* kCurrentFile =
+    "[Setting]\r\nVersion=2.0\r\n[Menu]\r\nTarnwick=0\r\n[Menu Row]\r\nTarnwick=1\r\n"
+    "[Notepad]\r\nExec=C:\\Windows\\notepad.exe\r\nMod=3\r\nKeyCode=78\r\n";
+
+class ApplicationTest : public ::testing::Test {
+ protected:
+  // Runs the application; inside the message loop, `during` sees the running windows.
+  int Run(const std::function<void()>& during = {}) {
+    fake.host.whileRunning = [&] {
+      EXPECT_EQ(fake.windows.created.size(), 4u);
+      if (during) during();
+    };
+    return RunApplication(fake.platform);
+  }
+  FakeWindow* Window(const char* className) { return fake.windows.Find(className); }
+  // What closing the main window does: the options window's close handler.
+  void CloseMainWindow() { Window("Tarnwick")->events.FormClose(); }
+  std::string& ConfigFile() { return fake.files.files[fake.ConfigPath()]; }
+
+  fakes::FakePlatform fake;
+};
+
+TEST_F(ApplicationTest, ASecondCopyEndsAtOnceWithoutAWindow) {
+  fake.host.anotherInstance = true;
+  EXPECT_EQ(RunApplication(fake.platform), 0);
+  EXPECT_TRUE(fake.windows.created.empty());
+  EXPECT_EQ(fake.host.loopRuns, 0);
+  EXPECT_TRUE(fake.files.files.empty());
+}
+
+TEST_F(ApplicationTest, CreatesFourWindowsInOrder) {
+  ConfigFile() = kCurrentFile;
+  EXPECT_EQ(Run(), 0);
+  std::vector<std::string> classes;
+  for (const FakeWindow* window : fake.windows.created) classes.push_back(window->spec.className);
+  EXPECT_EQ(classes, (std::vector<std::string>{"Tarnwick", "TTarnwick", "TAMenu", "TAddSpecial"}));
+  EXPECT_EQ(fake.host.loopRuns, 1);
+  for (const FakeWindow* window : fake.windows.created) EXPECT_TRUE(window->destroyed);
+}
+
+TEST_F(ApplicationTest, AVersionTwoFileShowsOnlyTheOnePixelMenuWindow) {
+  ConfigFile() = kCurrentFile;
+  Run([&] {
+    for (const FakeWindow* window : fake.windows.created) EXPECT_FALSE(window->destroyed);
+    const FakeWindow* menu = Window("TTarnwick");
+    EXPECT_TRUE(menu->visible);
+    EXPECT_FALSE(menu->activated);
+    EXPECT_TRUE(menu->acceptsFiles);
+    EXPECT_TRUE(menu->spec.topmost);
+    EXPECT_TRUE(menu->spec.toolWindow);
+    EXPECT_EQ(menu->bounds, (Rect{1279, 799, 1280, 800}));
+    EXPECT_FALSE(Window("Tarnwick")->visible);
+    EXPECT_FALSE(Window("TAMenu")->visible);
+    EXPECT_EQ(Window("TAMenu")->bounds, (Rect{1279, 799, 1280, 800}));
+    EXPECT_FALSE(Window("TAddSpecial")->visible);
+  });
+  ASSERT_EQ(fake.hotkeys.registered.size(), 1u);  // items are loaded with their hotkeys
+  EXPECT_EQ(fake.hotkeys.registered[0].key, 78);
+}
+
+TEST_F(ApplicationTest, TheOptionsWindowShowsUnlessTheFileIsVersionTwo) {
+  struct Case {
+    const char* name;
+    const char* file;  // nullptr: no file
+    bool shown;
+  };
+  const Case cases[] = {
+      {"no file", nullptr, true},
+      {"version 1.0", "[Setting]\nVersion=1.0\n", true},
+      {"version 3.0", "[Setting]\nVersion=3.0\n", true},
+      {"version 2.0", "[Setting]\nVersion=2.0\n", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fakes::FakePlatform local;
+    if (c.file) local.files.files[local.ConfigPath()] = c.file;
+    bool shown = false;
+    Rect bounds;
+    local.host.whileRunning = [&] {
+      shown = local.windows.Find("Tarnwick")->visible;
+      bounds = local.windows.Find("Tarnwick")->bounds;
+    };
+    RunApplication(local.platform);
+    EXPECT_EQ(shown, c.shown);
+    EXPECT_EQ(bounds, (Rect{431, 235, 849, 565}));  // 418 x 330, centred
+  }
+}
+
+TEST_F(ApplicationTest, FirstRunWithoutAFileSavesVersionTwoOnExit) {
+  Run([&] { CloseMainWindow(); });
+  const IniFile saved = IniFile::Parse(ConfigFile());
+  EXPECT_EQ(saved.ReadString("Setting", "Version", ""), "2.0");
+  EXPECT_EQ(saved.KeyNames("Menu"), std::vector<std::string>{"Tarnwick"});
+  EXPECT_TRUE(fake.dialogs.errors.empty());
+}
+
+TEST_F(ApplicationTest, AutosaveOffLeavesTheFileUntouched) {
+  const std::string original = "[Setting]\nVersion=2.0\nAutosave=0\nExtra=1\n";
+  ConfigFile() = original;
+  Run([&] {
+    CloseMainWindow();
+    Window("Tarnwick")->events.FormQueryEndSession();
+  });
+  EXPECT_EQ(ConfigFile(), original);
+}
+
+TEST_F(ApplicationTest, TheEndOfTheSessionSavesWithAutosaveOn) {
+  ConfigFile() = "[Setting]\nVersion=2.0\nExtra=1\n";
+  Run([&] { Window("Tarnwick")->events.FormQueryEndSession(); });
+  const IniFile saved = IniFile::Parse(ConfigFile());
+  EXPECT_FALSE(saved.Find("Setting", "Extra").has_value());
+  EXPECT_EQ(saved.ReadInt("Setting", "Autosave", -1), 1);
+}
+
+TEST_F(ApplicationTest, AFailedSaveIsReportedAndKeepsThePreviousFile) {
+  const std::string original = "[Setting]\r\nVersion=2.0\r\nExtra=1\r\n";
+  ConfigFile() = original;
+  fake.files.failStep = FakeFileSystem::Step::Replace;
+  Run([&] { CloseMainWindow(); });
+  EXPECT_EQ(ConfigFile(), original);
+  EXPECT_EQ(fake.dialogs.errors, std::vector<std::string>{"Unable to write to C:\\Tools\\Tarnwick\\Tarnwick.ini"});
+  EXPECT_EQ(fake.files.files.size(), 1u);
+}
+
+TEST_F(ApplicationTest, PathsOutsideTheCodePageSurviveAndTheFileStaysAnsiOtherwise) {
+  // A Western file in the code page, with one Chinese path added by hand as UTF-8.
+  ConfigFile() = "[Setting]\r\nVersion=2.0\r\nFont=Caf\xE9\r\n";
+  Run([&] { CloseMainWindow(); });
+  EXPECT_NE(ConfigFile().find("Font=Caf\xE9\r\n"), std::string::npos) << "written in the ANSI code page";
+
+  ConfigFile() = "[Setting]\r\nVersion=2.0\r\n[报告]\r\nExec=C:\\资料\\报告.txt\r\n";
+  fakes::FakePlatform second;
+  second.files.files[second.ConfigPath()] = ConfigFile();
+  second.host.whileRunning = [&] { second.windows.Find("Tarnwick")->events.FormClose(); };
+  RunApplication(second.platform);
+  const std::string& saved = second.files.files[second.ConfigPath()];
+  ASSERT_EQ(saved.substr(0, 3), "\xEF\xBB\xBF");
+  const IniFile reread = IniFile::Parse(saved.substr(3));
+  EXPECT_EQ(reread.ReadString("报告", "Exec", ""), "C:\\资料\\报告.txt");
+}
+
+TEST_F(ApplicationTest, AnErrorDuringStartUpIsShownAndTheProcessEndsWithZero) {
+  fake.windows.failForClass = "TAMenu";
+  EXPECT_EQ(RunApplication(fake.platform), 0);
+  EXPECT_EQ(fake.dialogs.errors, std::vector<std::string>{"Cannot create window TAMenu"});
+  EXPECT_EQ(fake.host.loopRuns, 0);
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,202 @@
+#include "model/ItemTable.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/FakePlatform.h"
+
+namespace tarnwick {
+namespace {
+
+class RecordingBinder final : public HotkeyBinder {
+ public:
+  std::vector<int> registered;
+  std::vector<int> unregistered;
+  bool RegisterHotkey(int id, int, int) override {
+    registered.push_back(id);
+    return true;
+  }
+  void UnregisterHotkey(int id) override { unregistered.push_back(id); }
+};
+
+class ItemTableTest : public ::testing::Test {
+ protected:
+  ItemTableTest() {
+    menus.Add("Tarnwick", 0);
+    menus.Add("Work", 3);
+    table.MenuColumns = {1, 1};
+    table.MenuRows = {1, 1};
+  }
+
+  static Item Make(const std::string& description, int column, int row, int menuId = 0) {
+    Item item;
+    item.Description = description;
+    item.ProgramFile = "C:\\Windows\\notepad.exe";
+    item.IconLocation = "Default Icon";
+    item.Column = column;
+    item.Row = row;
+    item.MenuId = menuId;
+    return item;
+  }
+
+  MenuList menus;
+  fakes::FakeIcons icons;
+  RecordingBinder hotkeys;
+  ItemTable table{menus, icons, hotkeys};
+};
+
+TEST_F(ItemTableTest, AddItem_StacksIntoTheFirstFreeRowAndGrowsTheMenu) {
+  for (const char* name : {"A", "B", "C"}) table.AddItem(Make(name, 0, 0));
+  EXPECT_EQ(table.At(0).Row, 0);
+  EXPECT_EQ(table.At(1).Row, 1);
+  EXPECT_EQ(table.At(2).Row, 2);
+  EXPECT_EQ(table.MenuRows[0], 3);
+  EXPECT_EQ(table.HotRow, 2);
+  EXPECT_EQ(table.HotColumn, 0);
+}
+
+TEST_F(ItemTableTest, AddItem_BeyondTheRowCountGrowsTheMenuToThatRow) {
+  table.MenuRows[1] = 3;
+  table.AddItem(Make("Far", 0, 5, 3));
+  EXPECT_EQ(table.At(0).Row, 5);
+  EXPECT_EQ(table.MenuRows[1], 6);
+  EXPECT_EQ(table.MenuRows[0], 1);
+  EXPECT_EQ(table.CurrentMenuId, 3);
+}
+
+TEST_F(ItemTableTest, AddItem_NegativeCellBecomesZero) {
+  table.AddItem(Make("A", -1, -4));
+  EXPECT_EQ(table.At(0).Column, 0);
+  EXPECT_EQ(table.At(0).Row, 0);
+}
+
+TEST_F(ItemTableTest, AddItem_NeverLandsOnAnOccupiedCellAfterTheRowCountWasLowered) {
+  table.AddItem(Make("A", 0, 0));
+  table.AddItem(Make("B", 0, 0));
+  table.AddItem(Make("C", 0, 0));
+  table.MenuRows[0] = 1;  // as a hand-edited file may say
+  table.AddItem(Make("D", 0, 1));
+  EXPECT_EQ(table.At(3).Row, 3);
+  EXPECT_EQ(table.MenuRows[0], 4);
+}
+
+TEST_F(ItemTableTest, AddItem_OtherMenusAndColumnsDoNotBlockACell) {
+  table.AddItem(Make("A", 0, 0, 0));
+  table.AddItem(Make("B", 0, 0, 3));
+  table.AddItem(Make("C", 1, 0, 0));
+  EXPECT_EQ(table.At(1).Row, 0);
+  EXPECT_EQ(table.At(2).Row, 0);
+}
+
+TEST_F(ItemTableTest, AddItem_UnknownMenuIdCountsAgainstTheFirstMenu) {
+  table.AddItem(Make("A", 0, 4, 42));
+  EXPECT_EQ(table.MenuRows[0], 5);
+  EXPECT_EQ(table.At(0).MenuId, 42);
+}
+
+TEST_F(ItemTableTest, AddItem_DescriptionsAreUniqueAndCleaned) {
+  table.AddItem(Make("Setting", 0, 0));
+  table.AddItem(Make("Notepad", 0, 0));
+  table.AddItem(Make("notepad (2)", 0, 0));
+  table.AddItem(Make("NOTEPAD", 0, 0));
+  table.AddItem(Make("  Spaced\r\n ", 0, 0));
+  EXPECT_EQ(table.At(0).Description, "Setting (2)");
+  EXPECT_EQ(table.At(3).Description, "NOTEPAD (3)");
+  EXPECT_EQ(table.At(4).Description, "Spaced");
+
+  table.RemoveItemAt(0, 1, 0);  // Notepad
+  table.AddItem(Make("Notepad", 0, 0));
+  EXPECT_EQ(table.Items().back().Description, "Notepad");
+}
+
+TEST_F(ItemTableTest, AddItem_ImageIndexFollowsTheIconLocation) {
+  struct Case {
+    const char* iconLocation;
+    int iconIndex;
+    const char* programFile;
+    int expectedImage;
+    const char* expectedCall;  // empty: no extraction
+  };
+  const Case cases[] = {
+      {"12", -1, "C:\\a.exe", 12, ""},
+      {"-1", -1, "C:\\a.exe", -1, ""},
+      {"Default Icon", -1, "Exit", 9, ""},
+      {"Default Icon", -1, "exit", 30, "assoc:exit"},
+      {"DEFAULT ICON", -1, "C:\\a.exe", 30, "assoc:C:\\a.exe"},
+      {"C:\\icons.dll", 4, "C:\\a.exe", 30, "file:C:\\icons.dll,4"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.iconLocation + std::string(" / ") + c.programFile);
+    MenuList localMenus;
+    localMenus.Add("Tarnwick", 0);
+    fakes::FakeIcons localIcons;
+    RecordingBinder binder;
+    ItemTable local{localMenus, localIcons, binder};
+    Item item = Make("x", 0, 0);
+    item.IconLocation = c.iconLocation;
+    item.IconIndex = c.iconIndex;
+    item.ProgramFile = c.programFile;
+    local.AddItem(item);
+    EXPECT_EQ(local.At(0).ImageIndex, c.expectedImage);
+    EXPECT_EQ(localIcons.calls, std::string(c.expectedCall).empty() ? std::vector<std::string>{}
+                                                                     : std::vector<std::string>{c.expectedCall});
+  }
+}
+
+TEST_F(ItemTableTest, AddItem_FailedExtractionLeavesNoImage) {
+  icons.fail = true;
+  table.AddItem(Make("A", 0, 0));
+  EXPECT_EQ(table.At(0).ImageIndex, -1);
+}
+
+TEST_F(ItemTableTest, Hotkeys_RegisteredByItemIdAndOnlyForItemsWithAKey) {
+  Item withModifiersOnly = Make("A", 0, 0);
+  withModifiersOnly.HotkeyModifiers = 3;
+  table.AddItem(withModifiersOnly);  // id 0, no key
+  Item withKey = Make("B", 0, 0);
+  withKey.HotkeyModifiers = 3;
+  withKey.HotkeyKey = 116;
+  table.AddItem(withKey);  // id 1
+  EXPECT_EQ(hotkeys.registered, std::vector<int>{1});
+
+  table.RemoveItemAt(0, 0, 0);  // item 0 has no key: nothing to unregister
+  EXPECT_TRUE(hotkeys.unregistered.empty());
+  table.RemoveItemAt(0, 1, 0);
+  EXPECT_EQ(hotkeys.unregistered, std::vector<int>{1});
+  EXPECT_EQ(table.NextItemId, 2);
+}
+
+TEST_F(ItemTableTest, FindItemAt_ReturnsTheLowestPositionOfACell) {
+  table.AddItem(Make("A", 0, 0));
+  table.AddItem(Make("B", 0, 0));
+  table.AddItem(Make("C", 0, 0));
+  table.MoveItem(2, 0, 1);  // C now shares B's cell
+  EXPECT_EQ(table.FindItemAt(0, 1, 0), 1);
+  table.RemoveItemAt(0, 1, 0);
+  EXPECT_EQ(table.FindItemAt(0, 1, 0), 1);  // C moved up to position 1
+  EXPECT_EQ(table.At(1).Description, "C");
+  EXPECT_EQ(table.FindItemAt(0, 2, 0), -1);
+  table.RemoveItemAt(0, 2, 0);  // a free cell: nothing happens
+  EXPECT_EQ(table.Count(), 2u);
+}
+
+TEST_F(ItemTableTest, SwapCellsExchangesColumnsAndRows) {
+  table.AddItem(Make("A", 0, 0));
+  table.AddItem(Make("B", 1, 2));
+  table.SwapCells(0, 1);
+  EXPECT_EQ(table.FindItemAt(1, 2, 0), 0);
+  EXPECT_EQ(table.FindItemAt(0, 0, 0), 1);
+  table.AddItem(Make("C", 1, 2));  // the swapped cell counts as occupied
+  EXPECT_EQ(table.At(2).Row, 3);
+}
+
+TEST_F(ItemTableTest, AppendColumnGrowsTheCurrentMenu) {
+  table.CurrentMenuId = 3;
+  table.AppendColumn();
+  EXPECT_EQ(table.MenuColumns, (std::vector<int>{1, 2}));
+}
+
+}  // namespace
+}  // namespace tarnwick
