@@ -5,6 +5,8 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdlib>
+#include <malloc.h>
+
 #include <map>
 #include <new>
 #include <string>
@@ -102,10 +104,21 @@ void BM_Save(benchmark::State& state) {
   state.counters["peak_heap"] = PeakHeapBytes([&] { SaveConfiguration(loaded, CodePage()); });
 }
 
-BENCHMARK(BM_Load)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity();
-BENCHMARK(BM_Save)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_Load)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_Save)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 }  // namespace
 }  // namespace tarnwick::bench
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  // Freed memory stays in the process, so that every run measures the loader's own work; else
+  // the runs of one size can each get fresh pages from the kernel while those of another do
+  // not, and on a virtual machine those page faults cost more than the load itself.
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);
+  mallopt(M_TRIM_THRESHOLD, 1 << 30);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

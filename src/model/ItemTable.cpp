@@ -37,23 +37,36 @@ void ItemTable::Occupy(const Item& item) { ++m_occupancy[{item.MenuId, item.Colu
 
 void ItemTable::Vacate(const Item& item) {
   const auto it = m_occupancy.find({item.MenuId, item.Column, item.Row});
-  if (it != m_occupancy.end() && --it->second == 0) m_occupancy.erase(it);
+  if (it == m_occupancy.end() || --it->second != 0) return;
+  m_occupancy.erase(it);
+  const auto taken = m_rowsTakenBelow.find({item.MenuId, item.Column, 0});
+  if (taken != m_rowsTakenBelow.end()) taken->second = std::min(taken->second, item.Row);
 }
 
 int ItemTable::ResolveImageIndex(const Item& item) {
   if (const auto number = ParseInt(item.IconLocation)) return *number;
   if (item.ProgramFile == "Exit") return kExitImageIndex;
-  if (FoldCase(item.IconLocation) == "default icon") return m_icons.AddAssociatedIcon(item.ProgramFile);
+  if (EqualsIgnoreCase(item.IconLocation, "default icon")) return m_icons.AddAssociatedIcon(item.ProgramFile);
   return m_icons.AddFileIcon(item.IconLocation, item.IconIndex);
 }
 
 void ItemTable::AddItem(Item item) {
-  item.Column = std::max(item.Column, 0);
-  item.Row = std::max(item.Row, 0);
+  // Cells far past any real menu would overflow the arithmetic of rows and pixels.
+  item.Column = std::clamp(item.Column, 0, kMaxCellIndex);
+  item.Row = std::clamp(item.Row, 0, kMaxCellIndex);
 
   // The first free cell at or above the requested row. The search goes on past the row
   // count, so an item never lands on an occupied cell even when the count was lowered.
+  // Rows known to be taken are skipped, so that filling a column (as the 1.0 loader does,
+  // every item asking for row 0) costs no more per item than the first.
+  int& takenBelow = m_rowsTakenBelow[{item.MenuId, item.Column, 0}];
+  const bool searchFromTaken = item.Row <= takenBelow;
+  if (searchFromTaken) item.Row = takenBelow;
   while (Occupied({item.MenuId, item.Column, item.Row})) ++item.Row;
+  if (searchFromTaken) {
+    takenBelow = item.Row + 1;
+    while (Occupied({item.MenuId, item.Column, takenBelow})) ++takenBelow;
+  }
   int& rows = RowsOf(item.MenuId);
   rows = std::max(rows, item.Row + 1);
 
@@ -69,6 +82,11 @@ void ItemTable::AddItem(Item item) {
   m_descriptions.Add(item.Description);
   Occupy(item);
   m_items.push_back(std::move(item));
+}
+
+void ItemTable::Reserve(size_t count) {
+  m_items.reserve(count);
+  m_occupancy.reserve(count);
 }
 
 int ItemTable::FindItemAt(int column, int row, int menuId) const {

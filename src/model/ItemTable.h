@@ -20,6 +20,9 @@ class HotkeyBinder {
   virtual void UnregisterHotkey(int id) = 0;
 };
 
+// Largest column or row an item is given; larger requests (from a file) are brought down to it.
+inline constexpr int kMaxCellIndex = 65535;
+
 // Every item of every menu, in insertion order (the order they are saved in), with the grid
 // size of each menu. Positions shift down by one when an item before them is removed.
 class ItemTable {
@@ -31,9 +34,11 @@ class ItemTable {
   const Item& At(size_t position) const { return m_items[position]; }
 
   // Appends an item: the first free cell of its column at or above the requested row (the
-  // menu grows a row when the column is full), its image, its hotkey (id = its ItemId) and a
+  // menu grows a row when the column is full; column and row at most kMaxCellIndex), its image, its hotkey (id = its ItemId) and a
   // description unique among all items. Description and ItemId are worked out here.
   void AddItem(Item item);
+  // Room for this many items in all, for a loader that knows how many may come.
+  void Reserve(size_t count);
   void RemoveItemAt(int column, int row, int menuId);
   void RemoveAt(size_t position);
   // Lowest position of an item in that cell, or -1.
@@ -79,6 +84,8 @@ class ItemTable {
   std::vector<Item> m_items;
   NameSet m_descriptions;
   std::unordered_map<Cell, int, CellHash> m_occupancy;
+  // Per column (row 0 of the cell): every row below this one holds an item.
+  std::unordered_map<Cell, int, CellHash> m_rowsTakenBelow;
 };
 
 }  // namespace tarnwick

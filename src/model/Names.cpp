@@ -1,5 +1,6 @@
 #include "model/Names.h"
 
+#include <algorithm>
 #include <array>
 
 #include "model/Numbers.h"
@@ -7,21 +8,40 @@
 
 namespace tarnwick {
 
-void NameSet::Add(std::string_view name) { ++m_counts[FoldCase(name)]; }
+size_t NameSet::FoldedHash::operator()(std::string_view name) const {
+  size_t hash = 14695981039346656037ULL;
+  for (char c : name) {
+    hash ^= static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    hash *= 1099511628211ULL;
+  }
+  return hash;
+}
+
+bool NameSet::FoldedEqual::operator()(std::string_view a, std::string_view b) const {
+  return EqualsIgnoreCase(a, b);
+}
+
+void NameSet::Add(std::string_view name) {
+  const auto it = m_counts.find(name);
+  if (it != m_counts.end()) {
+    ++it->second;
+  } else {
+    m_counts.emplace(std::string(name), 1);
+  }
+}
 
 void NameSet::Remove(std::string_view name) {
-  const auto it = m_counts.find(FoldCase(name));
+  const auto it = m_counts.find(name);
   if (it != m_counts.end() && --it->second == 0) m_counts.erase(it);
 }
 
-bool NameSet::Contains(std::string_view name) const { return m_counts.contains(FoldCase(name)); }
+bool NameSet::Contains(std::string_view name) const { return m_counts.find(name) != m_counts.end(); }
 
 bool IsReservedSectionName(std::string_view name) {
   static constexpr std::array<std::string_view, 6> kReserved = {
       "setting", "menu", "menu column", "menu row", "popup enabled", "popup"};
-  const std::string folded = FoldCase(name);
   for (std::string_view reserved : kReserved) {
-    if (folded == reserved) return true;
+    if (EqualsIgnoreCase(name, reserved)) return true;
   }
   return false;
 }
@@ -75,7 +95,15 @@ std::string Trim(std::string_view text) {
 
 }  // namespace
 
-std::string CleanSectionName(std::string_view name) { return Trim(WithoutControls(name)); }
+std::string CleanSectionName(std::string_view name) {
+  // Names from a file are clean already; they are copied as they are.
+  const bool clean = std::none_of(name.begin(), name.end(), [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x20 || u == 0x7F;
+  });
+  if (clean && (name.empty() || (!IsBlank(name.front()) && !IsBlank(name.back())))) return std::string(name);
+  return Trim(WithoutControls(name));
+}
 
 std::string CleanKeyName(std::string_view name) {
   std::string text = WithoutControls(name);

@@ -15,7 +15,16 @@ class NameSet {
   bool Contains(std::string_view name) const;
 
  private:
-  std::unordered_map<std::string, int> m_counts;
+  // Names are looked up as given, without making folded copies.
+  struct FoldedHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const;
+  };
+  struct FoldedEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+  std::unordered_map<std::string, int, FoldedHash, FoldedEqual> m_counts;
 };
 
 // The section names the program writes itself; no item or menu may take one of them.

@@ -1,6 +1,8 @@
 #include "storage/Configuration.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -24,7 +26,7 @@ int32_t ColorNumber(Color color) { return static_cast<int32_t>(color); }
 
 std::string Version(const IniFile& file) { return file.ReadString(kSetting, "Version", "1.0"); }
 
-bool IsReservedExactly(const std::string& name) {
+bool IsReservedExactly(std::string_view name) {
   for (const char* reserved : {kSetting, kMenu, kMenuColumn, kMenuRow, kPopupEnabled, kPopup}) {
     if (name == reserved) return true;
   }
@@ -33,36 +35,37 @@ bool IsReservedExactly(const std::string& name) {
 
 // One grid size per menu: the menu's own exact-case key, else the old [Setting] fallback,
 // else 1. A file cannot make a menu smaller than one cell.
-std::vector<int> ReadGridSizes(const IniFile& file, const char* section, const char* settingKey,
+std::vector<int> ReadGridSizes(const IniFile& file, const char* sectionName, const char* settingKey,
                                const MenuList& menus) {
-  const std::vector<std::string> keys = file.KeyNames(section);
+  const IniSection section = file.Section(sectionName);
+  const std::vector<std::string> keys = section.KeyNames();
+  const std::unordered_set<std::string_view> listed(keys.begin(), keys.end());
   const int fallback = file.ReadInt(kSetting, settingKey, 1);
   std::vector<int> sizes;
   sizes.reserve(menus.Count());
   for (const std::string& name : menus.MenuNames) {
-    const bool listed = std::find(keys.begin(), keys.end(), name) != keys.end();
-    const int size = listed ? file.ReadInt(section, name, 1) : fallback;
+    const int size = listed.contains(name) ? section.ReadInt(name, 1) : fallback;
     sizes.push_back(std::max(size, 1));
   }
   return sizes;
 }
 
-Item ReadItem(const IniFile& file, const std::string& section, Color textColor, int menuId) {
+Item ReadItem(const IniSection& section, Color textColor, int menuId) {
   Item item;
-  item.Description = section;
-  item.ProgramFile = file.ReadString(section, "Exec", "");
-  item.StartIn = file.ReadString(section, "Start", "");
-  item.Parameters = file.ReadString(section, "Para", "");
-  item.WindowMode = file.ReadInt(section, "Mode", 1);
-  item.IconLocation = file.ReadString(section, "Icon", kDefaultIcon);
-  item.IconIndex = file.ReadInt(section, "Index", -1);
-  item.HotkeyModifiers = file.ReadInt(section, "Mod", 0);
-  item.HotkeyKey = file.ReadInt(section, "KeyCode", 0);
-  item.DisableAfterRun = file.ReadBool(section, "Disable", false);
-  item.ItemColor = static_cast<Color>(file.ReadInt(section, "Color", static_cast<int32_t>(textColor)));
-  item.Column = file.ReadInt(section, "Column", 0);
-  item.Row = file.ReadInt(section, "Row", 0);
-  item.MenuId = file.ReadInt(section, "Type", menuId);
+  item.Description = section.Name();
+  item.ProgramFile = section.ReadString("Exec", "");
+  item.StartIn = section.ReadString("Start", "");
+  item.Parameters = section.ReadString("Para", "");
+  item.WindowMode = section.ReadInt("Mode", 1);
+  item.IconLocation = section.ReadString("Icon", kDefaultIcon);
+  item.IconIndex = section.ReadInt("Index", -1);
+  item.HotkeyModifiers = section.ReadInt("Mod", 0);
+  item.HotkeyKey = section.ReadInt("KeyCode", 0);
+  item.DisableAfterRun = section.ReadBool("Disable", false);
+  item.ItemColor = static_cast<Color>(section.ReadInt("Color", static_cast<int32_t>(textColor)));
+  item.Column = section.ReadInt("Column", 0);
+  item.Row = section.ReadInt("Row", 0);
+  item.MenuId = section.ReadInt("Type", menuId);
   return item;
 }
 
@@ -123,8 +126,9 @@ bool IsLegacyLayout(const IniFile& file) { return Version(file) == "1.0"; }
 MenuList ReadMenuList(const IniFile& file) {
   MenuList menus;
   if (!IsLegacyLayout(file)) {
-    for (std::string& name : file.KeyNames(kMenu)) {
-      const int id = file.ReadInt(kMenu, name, -1);
+    const IniSection section = file.Section(kMenu);
+    for (std::string& name : section.KeyNames()) {
+      const int id = section.ReadInt(name, -1);
       menus.Add(std::move(name), id);
     }
   }
@@ -136,10 +140,12 @@ void LoadMenus(const IniFile& file, ItemTable& items, const MenuList& menus, Col
   items.MenuColumns = ReadGridSizes(file, kMenuColumn, "Column", menus);
   items.MenuRows = ReadGridSizes(file, kMenuRow, "Row", menus);
 
-  for (const std::string& section : file.SectionNames()) {
-    if (IsReservedExactly(section) || file.ReadString(section, "Exec", "").empty()) continue;
+  const std::vector<IniSection> sections = file.Sections();
+  items.Reserve(items.Count() + sections.size());
+  for (const IniSection& section : sections) {
+    if (IsReservedExactly(section.Name()) || section.ReadString("Exec", "").empty()) continue;
     // An item without "Type" joins the menu of the item read before it.
-    items.AddItem(ReadItem(file, section, textColor, items.CurrentMenuId));
+    items.AddItem(ReadItem(section, textColor, items.CurrentMenuId));
   }
 }
 
@@ -150,12 +156,13 @@ void LoadLegacyMenus(const IniFile& file, ItemTable& items, Color textColor) {
   std::vector<std::string> keys = file.KeyNames(kOrder);
   OrderLegacyKeys(file, keys);
   for (const std::string& key : keys) {
+    const IniSection section = file.Section(key);
     Item item;
-    item.ProgramFile = file.ReadString(key, "Exec", "");
+    item.ProgramFile = section.ReadString("Exec", "");
     if (item.ProgramFile.empty()) continue;
     item.Description = key;
-    item.IconLocation = file.ReadString(key, "Icon", kDefaultIcon);
-    item.IconIndex = file.ReadInt(key, "Index", -1);
+    item.IconLocation = section.ReadString("Icon", kDefaultIcon);
+    item.IconIndex = section.ReadInt("Index", -1);
     item.WindowMode = 1;
     item.ItemColor = textColor;
     item.MenuId = items.CurrentMenuId;

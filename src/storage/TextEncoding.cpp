@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -51,19 +52,35 @@ Utf8Sequence NextSequence(std::string_view bytes, std::size_t pos) {
   return {true, length};
 }
 
+// The position of the first byte at or after pos that is not ASCII, or the size. Configuration
+// files are mostly ASCII, so this goes eight bytes at a time.
+std::size_t SkipAscii(std::string_view bytes, std::size_t pos) {
+  constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+  for (uint64_t word; pos + sizeof word <= bytes.size(); pos += sizeof word) {
+    std::memcpy(&word, bytes.data() + pos, sizeof word);
+    if ((word & kHighBits) != 0) break;
+  }
+  while (pos < bytes.size() && static_cast<uint8_t>(bytes[pos]) < 0x80) ++pos;
+  return pos;
+}
+
 // A file that says it is UTF-8 keeps its valid text; each broken sequence becomes U+FFFD.
 std::string ReplaceInvalidUtf8(std::string_view bytes) {
   std::string text;
   text.reserve(bytes.size());
+  std::size_t validFrom = 0;  // start of the valid text not yet copied
   for (std::size_t pos = 0; pos < bytes.size();) {
+    pos = SkipAscii(bytes, pos);
+    if (pos == bytes.size()) break;
     const Utf8Sequence sequence = NextSequence(bytes, pos);
-    if (sequence.valid) {
-      text.append(bytes.substr(pos, sequence.length));
-    } else {
+    if (!sequence.valid) {
+      text.append(bytes.substr(validFrom, pos - validFrom));
       text.append(kReplacement);
+      validFrom = pos + sequence.length;
     }
     pos += sequence.length;
   }
+  text.append(bytes.substr(validFrom));
   return text;
 }
 
@@ -119,6 +136,8 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
 
 bool IsValidUtf8(std::string_view bytes) {
   for (std::size_t pos = 0; pos < bytes.size();) {
+    pos = SkipAscii(bytes, pos);
+    if (pos == bytes.size()) break;
     const Utf8Sequence sequence = NextSequence(bytes, pos);
     if (!sequence.valid) return false;
     pos += sequence.length;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace tarnwick::fakes {
 
@@ -21,6 +22,7 @@ char32_t ByteToCodePoint(uint8_t byte) {
 }
 
 std::optional<char> CodePointToByte(char32_t codePoint) {
+  if (codePoint < 0x80) return static_cast<char>(codePoint);
   for (std::size_t i = 0; i < kHighControls.size(); ++i) {
     if (kHighControls[i] == codePoint) return static_cast<char>(0x80 + i);
   }
@@ -28,6 +30,16 @@ std::optional<char> CodePointToByte(char32_t codePoint) {
     return static_cast<char>(codePoint);
   }
   return std::nullopt;
+}
+
+// End of the run of ASCII bytes starting at pos, found eight bytes at a time.
+std::size_t AsciiRunEnd(std::string_view text, std::size_t pos) {
+  for (uint64_t word; pos + sizeof word <= text.size(); pos += sizeof word) {
+    std::memcpy(&word, text.data() + pos, sizeof word);
+    if ((word & 0x8080808080808080ULL) != 0) break;
+  }
+  while (pos < text.size() && static_cast<uint8_t>(text[pos]) < 0x80) ++pos;
+  return pos;
 }
 
 void AppendUtf8(std::string& out, char32_t codePoint) {
@@ -81,8 +93,14 @@ std::optional<char32_t> DecodeOne(std::string_view utf8, std::size_t& pos) {
 
 std::string Cp1252CodePage::ToUtf8(std::string_view ansi) const {
   std::string utf8;
-  utf8.reserve(ansi.size());
-  for (char c : ansi) AppendUtf8(utf8, ByteToCodePoint(static_cast<uint8_t>(c)));
+  utf8.reserve(ansi.size() + ansi.size() / 8);
+  // Runs of ASCII go across in one piece; the benchmarks load whole files through here.
+  for (std::size_t pos = 0; pos < ansi.size();) {
+    std::size_t run = AsciiRunEnd(ansi, pos);
+    utf8.append(ansi.substr(pos, run - pos));
+    if (run < ansi.size()) AppendUtf8(utf8, ByteToCodePoint(static_cast<uint8_t>(ansi[run++])));
+    pos = run;
+  }
   return utf8;
 }
 
@@ -90,6 +108,10 @@ std::optional<std::string> Cp1252CodePage::FromUtf8(std::string_view utf8) const
   std::string ansi;
   ansi.reserve(utf8.size());
   for (std::size_t pos = 0; pos < utf8.size();) {
+    const std::size_t run = AsciiRunEnd(utf8, pos);
+    ansi.append(utf8.substr(pos, run - pos));
+    pos = run;
+    if (pos == utf8.size()) break;
     const std::optional<char32_t> codePoint = DecodeOne(utf8, pos);
     if (!codePoint) return std::nullopt;
     const std::optional<char> byte = CodePointToByte(*codePoint);

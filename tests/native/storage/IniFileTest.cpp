@@ -36,7 +36,8 @@ std::vector<LookupCase> LookupCases() {
       {"LoneCrAtEndOfFile", "[A]\nk=v\r", "A", "k", "v"},
       {"CrOnlyLineEnds", "[A]\rk=v\rj=w\r", "A", "j", "w"},
       {"CrLineEndsAfterLastLf", "[A]\nk=v\rj=w", "A", "j", "w"},
-      {"CrInsideLineStays", "[A]\nk=a\rb\nj=w\n", "A", "k", "a\rb"},
+      {"CrInsideLineEndsIt", "[A]\nk=a\rb\nj=w\n", "A", "k", "a"},
+      {"TextAfterCrInsideLineIsALine", "[A]\nk=a\rb=c\nj=w\n", "A", "b", "c"},
       {"NoFinalLineEnd", "[A]\nk=v", "A", "k", "v"},
       {"ByteOrderMarkBeforeFirstHeader", "\xEF\xBB\xBF[A]\nk=v\n", "A", "k", "v"},
       {"BlanksAroundEverything", " \t[ A ]\t\r\n \tk \t=\t v \t\r\n", "A", "k", "v"},
@@ -116,7 +117,8 @@ std::vector<ListingCase> ListingCases() {
        {"B", "a"}, "b", {"z", "Y"}},
       {"NamesKeepTheirSpellingButNotTheirBlanks", "[ My Menu ]\n  New Menu  = 0\n",
        {"My Menu"}, "my menu", {"New Menu"}},
-      {"KeyWithoutEqualsIsListed", "[A]\nk\nj=1\n;c=1\n[x\n", {"A"}, "A", {"k", "j", "[x"}},
+      {"KeyWithoutEqualsIsNotListed", "[A]\nk\nj=1\n;c=1\n[x\n", {"A"}, "A", {"j"}},
+      {"KeyListedAtItsFirstLineWithEquals", "[A]\nk\nj=1\nK=2\n", {"A"}, "A", {"j", "K"}},
       {"NothingBeforeFirstSection", "k=1\n;[Fake]\n[A]\n", {"A"}, "A", {}},
       {"MissingSectionHasNoKeys", "[A]\nk=1\n", {"A"}, "B", {}},
       {"EmptyText", "", {}, "A", {}},
@@ -210,6 +212,36 @@ TEST(IniFileScaleTest, ThousandsOfSectionsAndAHugeSectionReadCompletely) {
   for (int i = 0; i < kKeysInHugeSection; ++i) {
     ASSERT_EQ(keys[i], "Key" + std::to_string(i));
     ASSERT_EQ(file.ReadInt("Huge", keys[i], -1), i);
+  }
+}
+
+// Sections of many keys are read through an index, small ones by a scan; both must follow the
+// same rules, and equal key names in different sections must not be confused.
+TEST(IniFileScaleTest, LargeSectionsFollowTheRulesOfSmallOnes) {
+  for (int padding : {0, 40}) {
+    SCOPED_TRACE(padding);
+    std::vector<std::string> padKeys;
+    std::string a = "[A]\n";
+    std::string b = "[B]\n";
+    for (int i = 0; i < padding; ++i) {
+      padKeys.push_back("pad" + std::to_string(i));
+      a += "pad" + std::to_string(i) + "=A" + std::to_string(i) + "\n";
+      b += "PAD" + std::to_string(i) + "=B" + std::to_string(i) + "\n";
+    }
+    const IniFile file = IniFile::Parse(a + "k\nK=1\ndup=1\nDUP=2\n Spaced = 3 \n" + b + "k=b\n");
+
+    EXPECT_EQ(file.Find("A", "k"), std::nullopt) << "a line without = hides later ones";
+    EXPECT_EQ(file.Find("A", "dup"), "1");
+    EXPECT_EQ(file.Find("a", " SPACED "), "3");
+    EXPECT_EQ(file.Find("A", "missing"), std::nullopt);
+    EXPECT_EQ(file.Find("B", "k"), "b");
+    std::vector<std::string> keysOfA = padKeys;
+    keysOfA.insert(keysOfA.end(), {"K", "dup", "Spaced"});
+    EXPECT_EQ(file.KeyNames("A"), keysOfA);
+    for (int i = 0; i < padding; ++i) {
+      ASSERT_EQ(file.Find("b", "pad" + std::to_string(i)), "B" + std::to_string(i));
+      ASSERT_EQ(file.Find("A", "Pad" + std::to_string(i)), "A" + std::to_string(i));
+    }
   }
 }
 

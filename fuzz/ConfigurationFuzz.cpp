@@ -1,0 +1,78 @@
+// Arbitrary bytes as a Tarnwick.ini: decoded, parsed, loaded by both menu loaders and saved.
+// Nothing may crash, hang or touch memory out of bounds (the build adds ASan and UBSan), and
+// once a file has been saved by us, loading and saving it again gives the same bytes.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "fakes/Cp1252CodePage.h"
+#include "model/ItemTable.h"
+#include "storage/Configuration.h"
+#include "storage/TextEncoding.h"
+
+namespace tarnwick {
+namespace {
+
+class NumberedIcons final : public Icons {
+ public:
+  int AddAssociatedIcon(const std::string&) override { return m_next++; }
+  int AddFileIcon(const std::string&, int) override { return m_next++; }
+
+ private:
+  int m_next = 30;
+};
+
+class NoHotkeys final : public HotkeyBinder {
+ public:
+  bool RegisterHotkey(int, int, int) override { return true; }
+  void UnregisterHotkey(int) override {}
+};
+
+enum class Loader { AsTheFileSays, Current, Legacy };
+
+// Start-up followed by a save. The loader the file does not ask for runs too, on a table of
+// its own, so that both see every input.
+std::string LoadAndSave(std::string_view bytes, const AnsiCodePage& ansi, Loader loader) {
+  const IniFile file = IniFile::Parse(DecodeTextFile(bytes, ansi));
+  Settings settings;
+  LoadSettings(file, FontSpec{}, settings);
+  ShowOptionsAtStart(file);
+  const MenuList menus = ReadMenuList(file);
+  NumberedIcons icons;
+  NoHotkeys hotkeys;
+  ItemTable table(menus, icons, hotkeys);
+  const bool legacy = loader == Loader::Legacy || (loader == Loader::AsTheFileSays && IsLegacyLayout(file));
+  if (legacy) {
+    LoadLegacyMenus(file, table, settings.Text);
+  } else {
+    LoadMenus(file, table, menus, settings.Text);
+  }
+  return EncodeTextFile(ConfigurationText(settings, menus, table), ansi);
+}
+
+void Check(bool condition, const char* what, std::string_view a, std::string_view b) {
+  if (condition) return;
+  std::fprintf(stderr, "%s\n--- first (%zu bytes):\n%.*s\n--- second (%zu bytes):\n%.*s\n", what, a.size(),
+               static_cast<int>(a.size()), a.data(), b.size(), static_cast<int>(b.size()), b.data());
+  std::abort();
+}
+
+}  // namespace
+}  // namespace tarnwick
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace tarnwick;
+  static const fakes::Cp1252CodePage ansi;
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+  LoadAndSave(bytes, ansi, Loader::Current);
+  LoadAndSave(bytes, ansi, Loader::Legacy);
+  const std::string first = LoadAndSave(bytes, ansi, Loader::AsTheFileSays);
+  const std::string second = LoadAndSave(first, ansi, Loader::AsTheFileSays);
+  const std::string third = LoadAndSave(second, ansi, Loader::AsTheFileSays);
+  Check(second == third, "a saved file changes when loaded and saved again", second, third);
+  return 0;
+}
