@@ -44,7 +44,7 @@ function(tarnwick_wine_test TARGET)
   target_link_options(${TARGET} PRIVATE ${TARNWICK_STATIC_RUNTIME})
   set_target_properties(${TARGET} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY $<1:${CMAKE_BINARY_DIR}>)
-  set(properties TIMEOUT 120)
+  set(properties TIMEOUT 60)
   if(ARG_SERIAL)
     list(APPEND properties RUN_SERIAL TRUE)
   endif()

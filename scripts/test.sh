@@ -19,23 +19,29 @@ summary=()
 
 # step NAME COMMAND...: runs and records a failure.
 step() {
-  local name=$1
+  local name=$1 start=$SECONDS
   shift
   echo "==> $name"
   if ! "$@"; then
     failed+=("$name")
     return 1
   fi
+  echo "==> $name: done in $((SECONDS - start)) s"
 }
 
 # ctest_step NAME LOG COMMAND...: like step, keeping ctest's summary lines for the end.
 ctest_step() {
-  local name=$1 log=$2 status
+  local name=$1 log=$2 start=$SECONDS status
   shift 2
   echo "==> $name"
   "$@" 2>&1 | tee "$log"
   status=${PIPESTATUS[0]}
-  summary+=("$name: $(grep -E 'tests passed|No tests were found' "$log" | tail -n 1)")
+  summary+=("$name: $(grep -E 'tests passed|No tests were found' "$log" | tail -n 1)\
+ ($((SECONDS - start)) s)")
+  # ctest's own list of the tests that failed, e.g. "   12 - Suite.Name (Failed)"
+  while IFS= read -r line; do
+    summary+=("  $line")
+  done < <(grep -E '^[[:space:]]+[0-9]+ - .* \([^)]*\)$' "$log" || true)
   [ "$status" -eq 0 ] || failed+=("$name")
 }
 

@@ -35,10 +35,14 @@ unset WINESERVER WINELOADER
 
 run=$(mktemp -d "${TMPDIR:-/tmp}/tarnwick-wine.XXXXXX")
 xvfb_pid=""
+command_pid=""
 
 teardown() {
   local status=$?
   trap - EXIT INT TERM
+  if [ -n "$command_pid" ]; then
+    kill "$command_pid" 2>/dev/null || true
+  fi
   if [ -d "$run/prefix" ]; then
     WINEPREFIX="$run/prefix" "$wineserver" -k >/dev/null 2>&1 || true
   fi
@@ -88,7 +92,7 @@ unlink_home_folders() {
 build_template() {
   local template=$1 building="$1.building.$$"
   echo "with-wine: building the template prefix $template (once per Wine version)" >&2
-  rm -rf "$building"
+  rm -rf "$template".building.*  # left by an interrupted build; we hold the lock
   (
     export WINEPREFIX=$building
     "$wine" wineboot -i >/dev/null 2>&1
@@ -132,8 +136,13 @@ prepare_prefix
 "$wineserver" -p >/dev/null 2>&1
 "$wine" wineboot >/dev/null 2>&1
 
+# In the background so that a signal to this script reaches the trap at once; the explicit
+# redirection keeps stdin, which a background command would otherwise lose.
 set +e
-"$@"
+"$@" <&0 &
+command_pid=$!
+wait "$command_pid"
 status=$?
+command_pid=""
 set -e
 exit "$status"

@@ -64,6 +64,9 @@ class LineReader {
 }  // namespace
 
 IniFile IniFile::Parse(std::string_view utf8Text) {
+  // A mark left in front of the text would hide the first header.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (utf8Text.starts_with(kByteOrderMark)) utf8Text.remove_prefix(kByteOrderMark.size());
   IniFile file;
   std::optional<std::size_t> current;
   LineReader reader(utf8Text);

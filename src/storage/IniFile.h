@@ -14,6 +14,7 @@ namespace tarnwick {
 // Text is UTF-8 (see TextEncoding.h for the bytes of a file); any bytes parse without error.
 //
 // Hand-edited files read as the Windows profile functions read them:
+// - A leading UTF-8 byte-order mark is skipped.
 // - Lines end at LF; a file (or the rest of one) without any LF is split at CR instead.
 // - Blanks (space, tab, CR, VT, FF) around names and values are ignored.
 // - A line whose first non-blank character is ";" is a comment.

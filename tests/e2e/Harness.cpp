@@ -52,11 +52,13 @@ private:
     HANDLE m_handle;
 };
 
-// A folder name from the test's name; parameterised names contain '/'.
+// A folder name from the test's name; parameterised names contain '/'. Kept short because the
+// program under test may hold paths in MAX_PATH buffers.
 std::wstring FolderNameForCurrentTest() {
     static int counter = 0;
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(info->test_suite_name()) + "." + info->name();
+    name.resize(std::min<std::size_t>(name.size(), 60));
     std::replace_if(
         name.begin(), name.end(),
         [](char c) { return !(std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_'); },

@@ -75,13 +75,13 @@ class Win32FileSystemTest : public ::testing::Test {
 TEST_F(Win32FileSystemTest, SaveCreatesThenReplacesAndLeavesNoTemporaryFile) {
   struct Case {
     const char* name;
-    std::string folder;  // below the test folder, created first
+    std::string folder;  // below the test folder, created first; one per case
     std::string file;
   };
   const std::string longPart(100, 'l');
   const Case cases[] = {
-      {"ascii", "", "Tarnwick.ini"},
-      {"accented", "", "Caf\xC3\xA9 \xC3\x9C.ini"},
+      {"ascii", "ascii\\", "Tarnwick.ini"},
+      {"accented", "accented\\", "Caf\xC3\xA9 \xC3\x9C.ini"},
       {"cjk", "\xE8\xA8\xAD\xE5\xAE\x9A\\", "\xE8\x8F\x9C\xE5\x8D\x95.ini"},
       {"past MAX_PATH", longPart + "\\" + longPart + "\\" + longPart + "\\", "long.ini"},
   };

@@ -83,7 +83,7 @@ class Win32WindowTest : public ::testing::Test {
   Win32WindowFactory factory_{dialogs_};
 };
 
-TEST_F(Win32WindowTest, CreatesHiddenBorderlessWindowsPerSpec) {
+TEST_F(Win32WindowTest, CreatesHiddenBorderlessWindowsAsAsked) {
   struct Case {
     const char* name;
     bool toolWindow;
@@ -249,7 +249,7 @@ TEST_F(Win32WindowTest, ExceptionsFromHandlersAreShownAndStopAtTheProcedure) {
   }
 }
 
-TEST_F(Win32WindowTest, WindowsDoNotOutliveTheirFactory) {
+TEST_F(Win32WindowTest, DestroyingTheFactoryTakesOwnedWindowsAlong) {
   RecordingDialogs dialogs;
   auto factory = std::make_unique<Win32WindowFactory>(dialogs);
   auto owned = factory->Create(Spec(false), events_);

@@ -6,7 +6,11 @@ namespace tarnwick {
 
 // Move-only owner of one handle. Traits supply the handle type, its invalid value and the
 // release call:
-//   struct Traits { using Value = ...; static Value Invalid() noexcept; static void Close(Value) noexcept; };
+//   struct Traits {
+//     using Value = ...;
+//     static Value Invalid() noexcept;
+//     static void Close(Value) noexcept;
+//   };
 // Kept free of <windows.h> so that its rules can be tested with a fake traits type.
 template <typename Traits>
 class UniqueHandle {

@@ -29,6 +29,15 @@ std::wstring ApiPath(const std::string& path) {
   return L"\\\\?\\" + full;
 }
 
+// A hidden or system target stays so. ReplaceFileW carries these over on Windows, but not under
+// Wine, and the MoveFileExW fallback never does. The contents are saved either way.
+void KeepAttributes(const std::wstring& path, DWORD before) {
+  constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  const DWORD now = GetFileAttributesW(path.c_str());
+  if (now == INVALID_FILE_ATTRIBUTES || (now & kKept) == (before & kKept)) return;
+  SetFileAttributesW(path.c_str(), (now & ~kKept) | (before & kKept));
+}
+
 HANDLE ToHandle(FileSystem::Handle file) { return reinterpret_cast<HANDLE>(file); }
 
 // ReplaceFileW errors after which a plain move still does the job: the file system cannot
@@ -125,12 +134,12 @@ bool Win32FileSystem::Replace(const std::string& source, const std::string& targ
     SetLastError(ERROR_ACCESS_DENIED);
     return false;
   }
-  // ReplaceFileW keeps the target's attributes, security and creation time.
-  if (ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                   nullptr)) {
-    return true;
-  }
-  return MoveCanFinishReplace(GetLastError()) && Move(from, to);
+  // ReplaceFileW keeps the target's security and creation time.
+  const bool replaced = ReplaceFileW(to.c_str(), from.c_str(), nullptr,
+                                     REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
+                        (MoveCanFinishReplace(GetLastError()) && Move(from, to));
+  if (replaced) KeepAttributes(to, attributes);
+  return replaced;
 }
 
 bool Win32FileSystem::Remove(const std::string& path) {

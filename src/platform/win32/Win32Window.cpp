@@ -74,23 +74,33 @@ bool Win32Window::IsVisible() const { return hwnd_ != nullptr && IsWindowVisible
 // The procedure paints every pixel itself, so nothing needs erasing.
 void Win32Window::Invalidate() { InvalidateRect(hwnd_, nullptr, FALSE); }
 
-// Posted, so that a handler may close its own window and return before it goes.
-void Win32Window::Close() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
+// Posted, so that a handler may close its own window and return before it goes. (A null
+// window would post to the thread instead, hence the check; likewise for the timers, where a
+// null window would make a thread timer.)
+void Win32Window::Close() {
+  if (hwnd_ != nullptr) PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
 
 void Win32Window::AcceptFiles(bool accept) { DragAcceptFiles(hwnd_, accept ? TRUE : FALSE); }
 
 void Win32Window::StartTimer(int timerId, int milliseconds) {
+  if (hwnd_ == nullptr) return;
   SetTimer(hwnd_, static_cast<UINT_PTR>(timerId), static_cast<UINT>(milliseconds), nullptr);
 }
 
-void Win32Window::StopTimer(int timerId) { KillTimer(hwnd_, static_cast<UINT_PTR>(timerId)); }
+void Win32Window::StopTimer(int timerId) {
+  if (hwnd_ != nullptr) KillTimer(hwnd_, static_cast<UINT_PTR>(timerId));
+}
 
 LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                          LPARAM lParam) noexcept {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    // Null when a window of one of these classes is made other than by the factory.
+    if (auto* self = static_cast<Win32Window*>(create->lpCreateParams); self != nullptr) {
+      self->hwnd_ = hwnd;
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
   }
   auto* self = reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);

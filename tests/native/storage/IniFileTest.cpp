@@ -14,8 +14,6 @@ namespace {
 
 using namespace std::string_literals;
 
-std::string ParamName(const std::string& name) { return name; }
-
 // ---------------------------------------------------------------- lookups in awkward files
 
 struct LookupCase {
@@ -40,6 +38,7 @@ std::vector<LookupCase> LookupCases() {
       {"CrLineEndsAfterLastLf", "[A]\nk=v\rj=w", "A", "j", "w"},
       {"CrInsideLineStays", "[A]\nk=a\rb\nj=w\n", "A", "k", "a\rb"},
       {"NoFinalLineEnd", "[A]\nk=v", "A", "k", "v"},
+      {"ByteOrderMarkBeforeFirstHeader", "\xEF\xBB\xBF[A]\nk=v\n", "A", "k", "v"},
       {"BlanksAroundEverything", " \t[ A ]\t\r\n \tk \t=\t v \t\r\n", "A", "k", "v"},
       {"BlanksInsideKept", "[My Menu]\nBottom Right = a \t b\n", "My Menu", "Bottom Right",
        "a \t b"},
@@ -95,7 +94,7 @@ TEST_P(IniFileLookupTest, FindsWhatTheProfileFunctionsFind) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AwkwardFiles, IniFileLookupTest, testing::ValuesIn(LookupCases()),
-                         [](const auto& info) { return ParamName(info.param.name); });
+                         [](const auto& info) { return info.param.name; });
 
 // ---------------------------------------------------------------- listings
 
@@ -136,7 +135,7 @@ TEST_P(IniFileListingTest, ListsEachNameOnceInFileOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AwkwardFiles, IniFileListingTest, testing::ValuesIn(ListingCases()),
-                         [](const auto& info) { return ParamName(info.param.name); });
+                         [](const auto& info) { return info.param.name; });
 
 // ---------------------------------------------------------------- numbers and booleans
 
@@ -181,7 +180,7 @@ TEST_P(IniFileNumberTest, ReadsNumbersOrGivesTheFallback) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, IniFileNumberTest, testing::ValuesIn(NumberCases()),
-                         [](const auto& info) { return ParamName(info.param.name); });
+                         [](const auto& info) { return info.param.name; });
 
 // ---------------------------------------------------------------- scale and robustness
 
@@ -318,7 +317,7 @@ TEST_P(IniWriterRoundTripTest, ValueReadsBackAndLeavesNeighboursAlone) {
 
 INSTANTIATE_TEST_SUITE_P(AwkwardValues, IniWriterRoundTripTest,
                          testing::ValuesIn(RoundTripCases()),
-                         [](const auto& info) { return ParamName(info.param.name); });
+                         [](const auto& info) { return info.param.name; });
 
 TEST(IniWriterTest, LaysOutSectionsWithCrLfAndOneEmptyLineBetween) {
   IniWriter writer;
