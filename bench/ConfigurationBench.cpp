@@ -1,0 +1,111 @@
+// Load and save of generated configurations, as the program does them at start and at a save,
+// with icon extraction and hotkeys faked out. Run through scripts/bench.sh (a Release build).
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstddef>
+#include <cstdlib>
+#include <map>
+#include <new>
+#include <string>
+
+#include "SampleConfiguration.h"
+#include "fakes/Cp1252CodePage.h"
+
+// Heap accounting for the peak-memory counter: every allocation of the process goes through
+// these, with its size stored in front of the block.
+namespace {
+
+std::atomic<size_t> g_heapInUse{0};
+std::atomic<size_t> g_heapPeak{0};
+constexpr size_t kHeader = alignof(std::max_align_t);
+
+void* CountedAllocate(size_t size) {
+  void* block = std::malloc(size + kHeader);
+  if (block == nullptr) throw std::bad_alloc();
+  *static_cast<size_t*>(block) = size;
+  const size_t inUse = g_heapInUse.fetch_add(size) + size;
+  size_t peak = g_heapPeak.load();
+  while (inUse > peak && !g_heapPeak.compare_exchange_weak(peak, inUse)) {
+  }
+  return static_cast<char*>(block) + kHeader;
+}
+
+void CountedFree(void* pointer) {
+  if (pointer == nullptr) return;
+  void* block = static_cast<char*>(pointer) - kHeader;
+  g_heapInUse.fetch_sub(*static_cast<size_t*>(block));
+  std::free(block);
+}
+
+}  // namespace
+
+void* operator new(size_t size) { return CountedAllocate(size); }
+void* operator new[](size_t size) { return CountedAllocate(size); }
+void operator delete(void* pointer) noexcept { CountedFree(pointer); }
+void operator delete[](void* pointer) noexcept { CountedFree(pointer); }
+void operator delete(void* pointer, size_t) noexcept { CountedFree(pointer); }
+void operator delete[](void* pointer, size_t) noexcept { CountedFree(pointer); }
+
+namespace tarnwick::bench {
+namespace {
+
+const fakes::Cp1252CodePage& CodePage() {
+  static const fakes::Cp1252CodePage codePage;
+  return codePage;
+}
+
+const std::string& Sample(int itemCount) {
+  static std::map<int, std::string> samples;
+  auto [it, inserted] = samples.try_emplace(itemCount);
+  if (inserted) it->second = SampleConfigurationBytes(itemCount, CodePage());
+  return it->second;
+}
+
+// Peak heap, beyond what was in use before, while `work` runs.
+template <typename Work>
+double PeakHeapBytes(Work&& work) {
+  const size_t before = g_heapInUse.load();
+  g_heapPeak.store(before);
+  work();
+  return static_cast<double>(g_heapPeak.load() - before);
+}
+
+void BM_Load(benchmark::State& state) {
+  const int itemCount = static_cast<int>(state.range(0));
+  const std::string& bytes = Sample(itemCount);
+  for (auto _ : state) {
+    LoadedConfiguration loaded;
+    LoadConfiguration(bytes, CodePage(), loaded);
+    benchmark::DoNotOptimize(loaded.table.Count());
+  }
+  state.SetComplexityN(itemCount);
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+  state.counters["file_bytes"] = static_cast<double>(bytes.size());
+  state.counters["peak_heap"] = PeakHeapBytes([&] {
+    LoadedConfiguration loaded;
+    LoadConfiguration(bytes, CodePage(), loaded);
+  });
+}
+
+void BM_Save(benchmark::State& state) {
+  const int itemCount = static_cast<int>(state.range(0));
+  const std::string& bytes = Sample(itemCount);
+  LoadedConfiguration loaded;
+  LoadConfiguration(bytes, CodePage(), loaded);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(SaveConfiguration(loaded, CodePage()));
+  }
+  if (SaveConfiguration(loaded, CodePage()) != bytes) state.SkipWithError("save differs from the file loaded");
+  state.SetComplexityN(itemCount);
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+  state.counters["peak_heap"] = PeakHeapBytes([&] { SaveConfiguration(loaded, CodePage()); });
+}
+
+BENCHMARK(BM_Load)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_Save)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity();
+
+}  // namespace
+}  // namespace tarnwick::bench
+
+BENCHMARK_MAIN();

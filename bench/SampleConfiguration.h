@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+
+#include "model/ItemTable.h"
+#include "model/MenuList.h"
+#include "model/Settings.h"
+#include "platform/AnsiCodePage.h"
+#include "platform/Icons.h"
+
+namespace tarnwick::bench {
+
+// Icon extraction and hotkey registration cost nothing here, so the figures are the
+// configuration layer's alone.
+class CountingIcons final : public Icons {
+ public:
+  int AddAssociatedIcon(const std::string&) override { return m_next++; }
+  int AddFileIcon(const std::string&, int) override { return m_next++; }
+
+ private:
+  int m_next = 30;
+};
+
+class AcceptingHotkeys final : public HotkeyBinder {
+ public:
+  bool RegisterHotkey(int, int, int) override { return true; }
+  void UnregisterHotkey(int) override {}
+};
+
+// The bytes of a Tarnwick.ini holding itemCount items spread over several menus, as the
+// program saves it: programs, documents, folders, addresses and separators with realistic
+// paths, parameters, icons, colours and some hotkeys. Equal arguments give equal bytes.
+std::string SampleConfigurationBytes(int itemCount, const AnsiCodePage& ansi);
+
+// Everything a start-up loads from a configuration file.
+struct LoadedConfiguration {
+  LoadedConfiguration() = default;
+  LoadedConfiguration(const LoadedConfiguration&) = delete;
+  LoadedConfiguration& operator=(const LoadedConfiguration&) = delete;
+
+  Settings settings;
+  MenuList menus;
+  CountingIcons icons;
+  AcceptingHotkeys hotkeys;
+  ItemTable table{menus, icons, hotkeys};
+};
+
+// What the program does at start with the file's bytes: decode, parse, read the settings
+// and the menu list, then load every item (the legacy loader for a 1.0 file).
+void LoadConfiguration(const std::string& bytes, const AnsiCodePage& ansi,
+                       LoadedConfiguration& loaded);
+
+// What a save does before the bytes go to the disk.
+std::string SaveConfiguration(const LoadedConfiguration& loaded, const AnsiCodePage& ansi);
+
+}  // namespace tarnwick::bench

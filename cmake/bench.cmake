@@ -1,0 +1,30 @@
+# Benchmarks of the configuration layer. Natively a Google Benchmark program (when the library
+# is installed); cross-built, a program that compares our loader with one built on the Windows
+# profile functions, run under Wine. Neither is a test: scripts/bench.sh runs them.
+
+set(TARNWICK_BENCH_SAMPLE
+  ${CMAKE_SOURCE_DIR}/bench/SampleConfiguration.cpp)
+
+if(NOT WIN32)
+  find_package(benchmark QUIET)
+  if(NOT benchmark_FOUND)
+    message(STATUS "Google Benchmark not found: no native benchmark")
+    return()
+  endif()
+  add_executable(tarnwick_bench
+    ${CMAKE_SOURCE_DIR}/bench/ConfigurationBench.cpp
+    ${TARNWICK_BENCH_SAMPLE}
+    ${CMAKE_SOURCE_DIR}/tests/fakes/Cp1252CodePage.cpp)
+  target_include_directories(tarnwick_bench PRIVATE ${CMAKE_SOURCE_DIR}/bench ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(tarnwick_bench PRIVATE tarnwick_core benchmark::benchmark)
+  return()
+endif()
+
+add_executable(tarnwick_profile_bench
+  ${CMAKE_SOURCE_DIR}/bench/win32/ProfileLoaderBench.cpp
+  ${TARNWICK_BENCH_SAMPLE})
+target_include_directories(tarnwick_profile_bench PRIVATE ${CMAKE_SOURCE_DIR}/bench)
+target_link_libraries(tarnwick_profile_bench PRIVATE tarnwick_win32)
+target_link_options(tarnwick_profile_bench PRIVATE -municode ${TARNWICK_STATIC_RUNTIME})
+set_target_properties(tarnwick_profile_bench PROPERTIES
+  RUNTIME_OUTPUT_DIRECTORY $<1:${CMAKE_BINARY_DIR}>)
