@@ -57,16 +57,27 @@ endfunction()
 tarnwick_test_sources(TARNWICK_WIN32_TESTS win32)
 if(TARNWICK_WIN32_TESTS)
   tarnwick_wine_test(tarnwick_win32_tests
-    SOURCES ${TARNWICK_WIN32_TESTS}
+    SOURCES ${TARNWICK_WIN32_TESTS} ${CMAKE_SOURCE_DIR}/res/Glyphs.rc
     LIBRARIES tarnwick_win32)
+  # windres finds glyphs.bmp through the include path.
+  target_include_directories(tarnwick_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/res)
 endif()
 
 # End-to-end tests share one display and one wineserver (cursor, hotkeys, tray), so they never
 # run in parallel with anything.
 tarnwick_test_sources(TARNWICK_E2E_TESTS e2e)
 if(TARNWICK_E2E_TESTS)
+  # A stand-in for the programs items open: it writes how it was started to a file beside
+  # itself. The end-to-end tests copy it from beside themselves.
+  add_executable(tarnwick_launch_probe WIN32 ${CMAKE_SOURCE_DIR}/tests/probe/LaunchProbe.cpp)
+  target_compile_definitions(tarnwick_launch_probe PRIVATE UNICODE _UNICODE)
+  target_link_libraries(tarnwick_launch_probe PRIVATE tarnwick_warnings)
+  target_link_options(tarnwick_launch_probe PRIVATE -municode ${TARNWICK_STATIC_RUNTIME})
+  set_target_properties(tarnwick_launch_probe PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY $<1:${CMAKE_BINARY_DIR}>)
+
   tarnwick_wine_test(tarnwick_e2e SERIAL
     SOURCES ${TARNWICK_E2E_TESTS}
     LIBRARIES tarnwick_core user32 gdi32)
-  add_dependencies(tarnwick_e2e Tarnwick)
+  add_dependencies(tarnwick_e2e Tarnwick tarnwick_launch_probe)
 endif()

@@ -38,4 +38,9 @@ set_target_properties(Tarnwick PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY $<1:${CMAKE_BINARY_DIR}>)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/Tarnwick.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/res/Tarnwick.ico
-  ${CMAKE_SOURCE_DIR}/res/Tarnwick.manifest)
+  ${CMAKE_SOURCE_DIR}/res/Tarnwick.manifest
+  ${CMAKE_SOURCE_DIR}/res/Glyphs.rc
+  ${CMAKE_SOURCE_DIR}/res/glyphs.bmp)
+# The Win32 tests load the glyph strip from their own executable, as the program does.
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/Glyphs.rc APPEND PROPERTY OBJECT_DEPENDS
+  ${CMAKE_SOURCE_DIR}/res/glyphs.bmp)

@@ -21,10 +21,15 @@ void CreateAndRun(Platform& platform) {
   menuWindow.FormCreate();
   TAMenu contextMenu(platform, options);
   contextMenu.FormCreate();
+  options.AttachContextMenu(contextMenu);
+  menuWindow.AttachContextMenu(contextMenu);
   TAddSpecial addSpecial(platform, options);
   addSpecial.FormCreate();
 
   options.ShowAtStartIfNeeded();
+  // Started here rather than on the menu window's first activation: a window shown without
+  // activation would never start it.
+  options.StartTriggerMonitor();
   platform.host.RunMessageLoop();
 }
 

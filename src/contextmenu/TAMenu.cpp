@@ -18,6 +18,12 @@ void TAMenu::FormCreate() {
   m_window = m_platform.windows.Create(spec, *this);
 }
 
+void TAMenu::Hide() {
+  const Size screen = m_platform.screen.ScreenSize();
+  m_window->Hide();
+  m_window->SetBounds({screen.width - 1, screen.height - 1, screen.width, screen.height});
+}
+
 void TAMenu::FormPaint(Canvas& canvas) {
   const Rect bounds = m_window->Bounds();
   const Rect client{0, 0, bounds.Width(), bounds.Height()};

@@ -16,6 +16,8 @@ class TAMenu final : public WindowEvents {
   void FormCreate();
   void FormPaint(Canvas& canvas) override;
   Window& FormWindow() { return *m_window; }
+  // Hidden means hidden, and collapsed back to its resting pixel.
+  void Hide();
 
  private:
   Platform& m_platform;

@@ -3,14 +3,16 @@
 namespace tarnwick {
 
 void DrawRaisedFrame(Canvas& canvas, const Rect& client) {
-  const Point topRight{client.right - 1, client.top};
-  const Point topLeft{client.left, client.top};
-  const Point bottomLeft{client.left, client.bottom - 1};
-  const Point bottomRight{client.right - 1, client.bottom - 1};
-  canvas.Line(topRight, topLeft, EdgeLight, 2);
-  canvas.Line(topLeft, bottomLeft, EdgeLight, 2);
-  canvas.Line(bottomLeft, bottomRight, EdgeDark, 2);
-  canvas.Line(bottomRight, topRight, EdgeDark, 2);
+  // Filled rather than stroked: a two-pixel pen on the window's edge would leave half of
+  // itself outside the window.
+  const int w = client.Width();
+  const int h = client.Height();
+  const int l = client.left;
+  const int t = client.top;
+  canvas.FillRect({l, t, l + w, t + 2}, EdgeLight);
+  canvas.FillRect({l, t, l + 2, t + h}, EdgeLight);
+  canvas.FillRect({l, t + h - 2, l + w, t + h}, EdgeDark);
+  canvas.FillRect({l + w - 2, t, l + w, t + h}, EdgeDark);
 }
 
 }  // namespace tarnwick

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Font.h"
 #include "platform/Geometry.h"
 
 namespace tarnwick {
@@ -15,13 +16,6 @@ inline constexpr int kTriggerCount = 10;
 inline constexpr std::array<std::string_view, kTriggerCount> TriggerNames = {
     "Bottom Right", "Top Right", "Bottom Left", "Top Left", "Right",
     "Left",         "Bottom",    "Top",         "Tray Left Click", "Tray Right Click"};
-
-struct FontSpec {
-  std::string Face = "MS Sans Serif";
-  int Size = 8;
-  bool Bold = false;
-  bool Italic = false;
-};
 
 // Every saved setting, with its default.
 struct Settings {

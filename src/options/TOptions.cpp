@@ -1,5 +1,7 @@
 #include "options/TOptions.h"
 
+#include "activation/TriggerMonitor.h"
+#include "contextmenu/TAMenu.h"
 #include "menuwindow/TTarnwick.h"
 #include "storage/AtomicFile.h"
 #include "storage/Configuration.h"
@@ -53,12 +55,80 @@ void TOptions::FormPaint(Canvas& canvas) {
 }
 
 void TOptions::FormClose() {
+  if (Flags.PopupsDisabled) m_platform.tray.Remove(*m_window);
   // A failed save has been reported and the previous file kept; the close goes on.
   if (Options.Autosave && m_menuWindow != nullptr) SaveSettings();
 }
 
 void TOptions::FormQueryEndSession() {
   if (Options.Autosave && m_menuWindow != nullptr) SaveSettings();
+}
+
+}  // namespace tarnwick
+
+namespace tarnwick {
+
+void TOptions::StartTriggerMonitor() { m_window->StartTimer(kTriggerTimerId, kTriggerIntervalMs); }
+
+void TOptions::FormTimer(int timerId) {
+  if (timerId == kTriggerTimerId) TriggerMonitor();
+}
+
+void TOptions::TriggerMonitor() {
+  if (m_menuWindow == nullptr) return;
+  Window& menu = m_menuWindow->FormWindow();
+  TickInput in;
+  in.cursor = m_platform.screen.CursorPos();
+  in.screen = m_platform.screen.ScreenSize();
+  in.menuLocked = Flags.MenuLocked;
+  in.dialogOpen = Flags.DialogOpen;
+  in.popupsDisabled = Flags.PopupsDisabled;
+  in.menuShowing = m_menuWindow->MenuShowing;
+  in.excludeCorners = Options.ExcludeCorners;
+  in.triggerEnabled = &Options.TriggerEnabled;
+  in.activeTrigger = m_menuWindow->ActiveTrigger;
+  in.menuVisible = menu.IsVisible();
+  in.menuBounds = menu.Bounds();
+  if (m_contextMenu != nullptr) {
+    in.contextVisible = m_contextMenu->FormWindow().IsVisible();
+    in.contextBounds = m_contextMenu->FormWindow().Bounds();
+  }
+
+  const TickActions actions = DecideTick(in);
+  if (actions.raiseMenu) menu.RaiseToTop();
+  if (actions.hideMenu) m_menuWindow->HideMenu();
+  if (actions.hideContextMenu) m_contextMenu->Hide();
+  if (actions.showTrigger >= 0) m_menuWindow->ShowMenuAt(in.cursor.x, in.cursor.y, actions.showTrigger);
+}
+
+void TOptions::DisableActivation() {
+  m_menuWindow->HideMenu();
+  Flags.PopupsDisabled = true;
+  if (!m_platform.tray.Add(*m_window)) Flags.PopupsDisabled = false;
+}
+
+void TOptions::EnableActivation() {
+  m_platform.tray.Remove(*m_window);
+  Flags.PopupsDisabled = false;
+}
+
+void TOptions::FormTrayClick(MouseButton button) {
+  const Point cursor = m_platform.screen.CursorPos();
+  if (button == MouseButton::Left) {
+    if (!Options.TrayMenu) {
+      EnableActivation();
+      // A locked menu was hidden when activation went off; it comes back where it was.
+      if (Flags.MenuLocked) m_menuWindow->ShowMenuAt(m_menuWindow->AnchorX, m_menuWindow->AnchorY, -1);
+    } else if (Options.TriggerEnabled[8]) {
+      m_menuWindow->ShowMenuAt(cursor.x, cursor.y, 8);
+    }
+  } else if (button == MouseButton::Right && Options.TrayMenu && Options.TriggerEnabled[9]) {
+    m_menuWindow->ShowMenuAt(cursor.x, cursor.y, 9);
+  }
+}
+
+void TOptions::FormTaskbarCreated() {
+  if (Flags.PopupsDisabled) m_platform.tray.Add(*m_window);
 }
 
 }  // namespace tarnwick

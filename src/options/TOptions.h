@@ -10,6 +10,7 @@
 
 namespace tarnwick {
 
+class TAMenu;
 class TTarnwick;
 
 // The options window: the main window of the program. It owns the configuration file, the
@@ -25,7 +26,16 @@ class TOptions final : public WindowEvents {
   void FormCreate();
   // The menu window, created after this one; the save reads its items.
   void AttachMenuWindow(TTarnwick& menuWindow) { m_menuWindow = &menuWindow; }
+  void AttachContextMenu(TAMenu& contextMenu) { m_contextMenu = &contextMenu; }
   void ShowAtStartIfNeeded();
+  // The 100 ms timer that watches the screen's corners and edges; runs until the end.
+  void StartTriggerMonitor();
+  void TriggerMonitor();
+
+  // Activation off: the menu hides, corners and edges pop nothing up, and the tray icon is
+  // what is left to reach the program. If the shell refuses the icon, activation stays on.
+  void DisableActivation();
+  void EnableActivation();
 
   // Writes the whole configuration file. On failure the user is told, the previous file
   // stays as it was, and false is returned.
@@ -34,6 +44,9 @@ class TOptions final : public WindowEvents {
   void FormPaint(Canvas& canvas) override;
   void FormClose() override;
   void FormQueryEndSession() override;
+  void FormTimer(int timerId) override;
+  void FormTrayClick(MouseButton button) override;
+  void FormTaskbarCreated() override;
 
   const IniFile& File() const { return m_file; }
   const std::string& ConfigPath() const { return m_configPath; }
@@ -49,6 +62,7 @@ class TOptions final : public WindowEvents {
   Platform& m_platform;
   std::unique_ptr<Window> m_window;
   TTarnwick* m_menuWindow = nullptr;
+  TAMenu* m_contextMenu = nullptr;
   std::string m_configPath;
   IniFile m_file;
   bool m_showAtStart = false;

@@ -17,6 +17,8 @@ class Icons {
   virtual int AddAssociatedIcon(const std::string& file) = 0;
   // Large icon number iconIndex of an icon file, program or library.
   virtual int AddFileIcon(const std::string& file, int iconIndex) = 0;
+  // Pictures in the list, built-in ones included.
+  virtual int ImageCount() const = 0;
 };
 
 }  // namespace tarnwick

@@ -7,6 +7,8 @@
 #include "platform/Hotkeys.h"
 #include "platform/Icons.h"
 #include "platform/Screen.h"
+#include "platform/Shell.h"
+#include "platform/Tray.h"
 #include "platform/Window.h"
 
 namespace tarnwick {
@@ -21,6 +23,9 @@ struct Platform {
   Screen& screen;
   Hotkeys& hotkeys;
   Icons& icons;
+  TextMeasure& measure;
+  Shell& shell;
+  Tray& tray;
 };
 
 }  // namespace tarnwick

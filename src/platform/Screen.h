@@ -13,6 +13,7 @@ class Screen {
   virtual ~Screen() = default;
 
   virtual Size ScreenSize() const = 0;
+  virtual Point CursorPos() const = 0;
 };
 
 }  // namespace tarnwick

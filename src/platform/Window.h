@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -7,6 +8,8 @@
 #include "platform/Geometry.h"
 
 namespace tarnwick {
+
+enum class MouseButton { Left, Right, Middle };
 
 // What a window tells the form that drives it. Every handler runs on the one GUI thread.
 class WindowEvents {
@@ -18,6 +21,14 @@ class WindowEvents {
   // Windows asks whether the user's session may end; the answer is always yes.
   virtual void FormQueryEndSession() {}
   virtual void FormTimer(int /*timerId*/) {}
+  // Client coordinates.
+  virtual void FormMouseMove(Point /*point*/) {}
+  virtual void FormMouseDown(MouseButton /*button*/, Point /*point*/) {}
+  virtual void FormMouseUp(MouseButton /*button*/, Point /*point*/) {}
+  // A press on the notification-area icon owned by this window.
+  virtual void FormTrayClick(MouseButton /*button*/) {}
+  // The task bar was created anew (Explorer restarted): icons must be added again.
+  virtual void FormTaskbarCreated() {}
 };
 
 struct WindowSpec {
@@ -48,6 +59,14 @@ class Window {
   virtual void Hide() = 0;
   virtual bool IsVisible() const = 0;
   virtual void Invalidate() = 0;
+  // Paints the whole window now.
+  virtual void Repaint() = 0;
+  // Draws on the window outside a paint request (the hover highlight of one cell).
+  virtual void Draw(const std::function<void(Canvas&)>& draw) = 0;
+  // Puts the window at the top of the always-on-top band without moving, sizing or
+  // activating it.
+  virtual void RaiseToTop() = 0;
+  virtual Point ClientToScreen(Point client) const = 0;
   // Asks the window to close, as the user would: FormClose runs, then the window goes.
   virtual void Close() = 0;
   virtual void AcceptFiles(bool accept) = 0;

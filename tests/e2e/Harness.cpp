@@ -171,6 +171,66 @@ void ParkCursorAtCentre() {
     EXPECT_TRUE(MoveCursorTo(screen.cx / 2, screen.cy / 2)) << "the cursor did not move to the centre";
 }
 
+bool PushCursorTo(int x, int y) {
+    SetCursorPos(x, y);
+    // The order that works under Wine: let the warp of the X pointer settle, then inject.
+    std::this_thread::sleep_for(50ms);
+    const SIZE screen = ScreenSize();
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (x * 65535 + (screen.cx - 1) / 2) / (screen.cx - 1);
+    input.mi.dy = (y * 65535 + (screen.cy - 1) / 2) / (screen.cy - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    POINT at{};
+    return GetCursorPos(&at) && at.x == x && at.y == y;
+}
+
+void ClickLeftButton() {
+    INPUT inputs[2]{};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof inputs[0]);
+}
+
+fs::path LaunchProbePath() {
+    wchar_t buffer[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH);
+    return fs::path(std::wstring(buffer, length)).parent_path() / L"tarnwick_launch_probe.exe";
+}
+
+std::optional<ProbeReport> WaitForProbeReport(const fs::path& probe, Milliseconds timeout) {
+    fs::path reportFile = probe;
+    reportFile.replace_extension(L".txt");
+    std::optional<std::string> bytes;
+    if (!WaitUntil([&] { return (bytes = ReadFileBytes(reportFile)).has_value(); }, timeout)) {
+        return std::nullopt;
+    }
+    ProbeReport report;
+    std::size_t start = 0;
+    while (start < bytes->size()) {
+        std::size_t end = bytes->find('\n', start);
+        if (end == std::string::npos) {
+            end = bytes->size();
+        }
+        const std::string line = bytes->substr(start, end - start);
+        const std::size_t equals = line.find('=');
+        const std::string key = line.substr(0, equals);
+        const std::string value = equals == std::string::npos ? std::string() : line.substr(equals + 1);
+        if (key == "commandLine") {
+            report.commandLine = value;
+        } else if (key == "folder") {
+            report.folder = value;
+        } else if (key == "showWindow") {
+            report.showWindow = std::stoi(value);
+        }
+        start = end + 1;
+    }
+    return report;
+}
+
 std::optional<std::string> ReadFileBytes(const fs::path& file) {
     FileHandle handle(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -307,6 +367,15 @@ void TarnwickE2eTest::TearDown() {
             },
             kRemoveTimeout, 50ms);
     }
+}
+
+fs::path TarnwickE2eTest::CopyLaunchProbe(const fs::path& relativePath) {
+    const fs::path copy = m_folder / relativePath;
+    std::error_code error;
+    fs::create_directories(copy.parent_path(), error);
+    fs::copy_file(LaunchProbePath(), copy, fs::copy_options::overwrite_existing, error);
+    EXPECT_FALSE(error) << "cannot copy the launch probe to " << copy.string() << ": " << error.message();
+    return copy;
 }
 
 void TarnwickE2eTest::WriteIni(std::string_view bytes) {

@@ -76,6 +76,25 @@ COLORREF ScreenPixel(int x, int y);
 // created has been seen not to stick.
 bool MoveCursorTo(int x, int y);
 void ParkCursorAtCentre();
+// Moves the cursor the way a user's mouse does, into a corner or edge pixel as well as over a
+// window: SetCursorPos, then an absolute SendInput move to the same point, so that the window
+// under it gets WM_MOUSEMOVE and a low-level mouse hook would see the move. Takes about 50 ms;
+// true when the cursor is there afterwards.
+bool PushCursorTo(int x, int y);
+// Presses and releases the left button where the cursor is.
+void ClickLeftButton();
+
+// The stand-in program that records how it was started (tarnwick_launch_probe.exe, beside this
+// test program). A copy at dir\name.exe writes dir\name.txt when it runs.
+std::filesystem::path LaunchProbePath();
+struct ProbeReport {
+    std::string commandLine;  // UTF-8
+    std::string folder;       // the current folder it started in
+    int showWindow = -1;      // STARTUPINFO.wShowWindow; -1 without STARTF_USESHOWWINDOW
+};
+// Polls for the report of the probe copy at `probe`; nullopt when none appeared in time.
+std::optional<ProbeReport> WaitForProbeReport(const std::filesystem::path& probe,
+                                              Milliseconds timeout = kStartTimeout);
 
 // The whole file as bytes; nullopt when it cannot be read.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file);
@@ -133,6 +152,10 @@ protected:
     // Launch. Fails the test when the file cannot be written.
     void WriteIni(std::string_view bytes);
     std::optional<std::string> ReadIni() const { return ReadFileBytes(IniPath()); }
+
+    // Copies the launch probe to `relativePath` under Folder(), creating its folders; returns
+    // the copy's full path. Fails the test when it cannot.
+    std::filesystem::path CopyLaunchProbe(const std::filesystem::path& relativePath);
 
     // Starts the copy of Tarnwick.exe. Its working folder is WorkFolder(), deliberately not the
     // exe's folder, so a file the program must find beside itself is not found by accident

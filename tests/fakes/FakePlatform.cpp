@@ -1,6 +1,7 @@
 #include "fakes/FakePlatform.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace tarnwick::fakes {
 
@@ -71,12 +72,79 @@ class WindowHandle final : public Window {
   void AcceptFiles(bool accept) override { m_window.AcceptFiles(accept); }
   void StartTimer(int timerId, int milliseconds) override { m_window.StartTimer(timerId, milliseconds); }
   void StopTimer(int timerId) override { m_window.StopTimer(timerId); }
+  void Repaint() override { m_window.Repaint(); }
+  void Draw(const std::function<void(Canvas&)>& draw) override { m_window.Draw(draw); }
+  void RaiseToTop() override { m_window.RaiseToTop(); }
+  Point ClientToScreen(Point client) const override { return m_window.ClientToScreen(client); }
 
  private:
   FakeWindow& m_window;
 };
 
 }  // namespace
+
+void FakeWindow::Repaint() {
+  ++repaints;
+  RecordingCanvas canvas;
+  events.FormPaint(canvas);
+  painted = std::move(canvas.calls);
+  drawn.clear();
+}
+
+void FakeWindow::Draw(const std::function<void(Canvas&)>& draw) {
+  RecordingCanvas canvas;
+  draw(canvas);
+  drawn.insert(drawn.end(), canvas.calls.begin(), canvas.calls.end());
+}
+
+int FakeTextWidth(const FontSpec& font, std::string_view text) {
+  return static_cast<int>(text.size()) * (font.Face == "Small Fonts" ? 4 : 6);
+}
+
+namespace {
+
+std::string Hex(Color color) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%06X", static_cast<unsigned>(color));
+  return buffer;
+}
+
+std::string Text(Rect r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+         std::to_string(r.bottom);
+}
+
+std::string Text(Point p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
+
+}  // namespace
+
+void RecordingCanvas::FillRect(const Rect& rect, Color color) {
+  calls.push_back("fill " + Text(rect) + " " + Hex(color));
+}
+
+void RecordingCanvas::Line(Point from, Point to, Color color, int width) {
+  calls.push_back("line " + Text(from) + " " + Text(to) + " " + Hex(color) + " w" + std::to_string(width));
+}
+
+void RecordingCanvas::SetFont(const FontSpec& font) {
+  m_font = font;
+  calls.push_back("font " + font.Face + " " + std::to_string(font.Size) + (font.Bold ? " bold" : "") +
+                  (font.Italic ? " italic" : ""));
+}
+
+void RecordingCanvas::TextInRect(const Rect& rect, Point origin, std::string_view utf8, Color text, Color fill) {
+  calls.push_back("text " + Text(rect) + " @" + Text(origin) + " '" + std::string(utf8) + "' " + Hex(text) +
+                  " on " + Hex(fill));
+}
+
+void RecordingCanvas::OpaqueText(Point origin, std::string_view utf8, Color text, Color background) {
+  calls.push_back("opaque @" + Text(origin) + " '" + std::string(utf8) + "' " + Hex(text) + " on " +
+                  Hex(background));
+}
+
+void RecordingCanvas::DrawImage(int index, Point origin) {
+  calls.push_back("image " + std::to_string(index) + " @" + Text(origin));
+}
 
 std::unique_ptr<Window> FakeWindowFactory::Create(const WindowSpec& spec, WindowEvents& events) {
   if (spec.className == failForClass) throw std::runtime_error("Cannot create window " + spec.className);

@@ -67,6 +67,10 @@ class FakeWindow final : public Window {
   void AcceptFiles(bool accept) override { acceptsFiles = accept; }
   void StartTimer(int timerId, int milliseconds) override { timers[timerId] = milliseconds; }
   void StopTimer(int timerId) override { timers.erase(timerId); }
+  void Repaint() override;
+  void Draw(const std::function<void(Canvas&)>& draw) override;
+  void RaiseToTop() override { ++raises; }
+  Point ClientToScreen(Point client) const override { return {client.x + bounds.left, client.y + bounds.top}; }
 
   WindowSpec spec;
   WindowEvents& events;
@@ -77,6 +81,11 @@ class FakeWindow final : public Window {
   bool acceptsFiles = false;
   bool destroyed = false;
   int invalidations = 0;
+  int repaints = 0;
+  int raises = 0;
+  // What the last Repaint and the Draw calls since drew.
+  std::vector<std::string> painted;
+  std::vector<std::string> drawn;
   std::map<int, int> timers;
 };
 
@@ -95,7 +104,85 @@ class FakeWindowFactory final : public WindowFactory {
 class FakeScreen final : public Screen {
  public:
   Size size{1280, 800};
+  Point cursor{640, 400};
   Size ScreenSize() const override { return size; }
+  Point CursorPos() const override { return cursor; }
+};
+
+// Text is 6 pixels a byte in every font but "Small Fonts", where it is 4.
+int FakeTextWidth(const FontSpec& font, std::string_view text);
+
+// Records every drawing call as a line of text.
+class RecordingCanvas final : public Canvas {
+ public:
+  std::vector<std::string> calls;
+
+  void FillRect(const Rect& rect, Color color) override;
+  void Line(Point from, Point to, Color color, int width) override;
+  void SetFont(const FontSpec& font) override;
+  int TextWidth(std::string_view utf8) override { return FakeTextWidth(m_font, utf8); }
+  void TextInRect(const Rect& rect, Point origin, std::string_view utf8, Color text, Color fill) override;
+  void OpaqueText(Point origin, std::string_view utf8, Color text, Color background) override;
+  void DrawImage(int index, Point origin) override;
+
+ private:
+  FontSpec m_font;
+};
+
+class FakeTextMeasure final : public TextMeasure {
+ public:
+  int TextWidth(const FontSpec& font, std::string_view utf8) override { return FakeTextWidth(font, utf8); }
+};
+
+class FakeShell final : public Shell {
+ public:
+  struct Opened {
+    std::string file, parameters, folder;
+    int showCommand;
+  };
+  struct Sent {
+    WindowId window;
+    uint32_t message;
+    uintptr_t wParam;
+    intptr_t lParam;
+  };
+  std::vector<Opened> opened;
+  std::vector<Sent> sent;
+  WindowId foreground = 0x500;
+  std::map<std::pair<std::string, std::string>, WindowId> topWindows;  // (class, title) -> window
+  std::set<WindowId> ownWindows;
+
+  void Open(const std::string& file, const std::string& parameters, const std::string& folder,
+            int showCommand) override {
+    opened.push_back({file, parameters, folder, showCommand});
+  }
+  WindowId ForegroundWindow() override { return foreground; }
+  WindowId FindTopWindow(const std::string& className, const std::string& title) override {
+    const auto it = topWindows.find({className, title});
+    return it == topWindows.end() ? 0 : it->second;
+  }
+  bool IsOwnWindow(WindowId window) override { return ownWindows.contains(window); }
+  void SendWindowMessage(WindowId window, uint32_t message, uintptr_t wParam, intptr_t lParam) override {
+    sent.push_back({window, message, wParam, lParam});
+  }
+};
+
+class FakeTray final : public Tray {
+ public:
+  bool shown = false;
+  bool refuse = false;
+  int adds = 0;
+  int removes = 0;
+  bool Add(Window&) override {
+    ++adds;
+    if (refuse) return false;
+    shown = true;
+    return true;
+  }
+  void Remove(Window&) override {
+    ++removes;
+    shown = false;
+  }
 };
 
 class FakeHotkeys final : public Hotkeys {
@@ -120,6 +207,7 @@ class FakeIcons final : public Icons {
 
   int AddAssociatedIcon(const std::string& file) override;
   int AddFileIcon(const std::string& file, int iconIndex) override;
+  int ImageCount() const override { return nextIndex; }
 };
 
 class FakeHost final : public ApplicationHost {
@@ -147,7 +235,10 @@ struct FakePlatform {
   FakeScreen screen;
   FakeHotkeys hotkeys;
   FakeIcons icons;
-  Platform platform{host, files, codePage, dialogs, windows, screen, hotkeys, icons};
+  FakeTextMeasure measure;
+  FakeShell shell;
+  FakeTray tray;
+  Platform platform{host, files, codePage, dialogs, windows, screen, hotkeys, icons, measure, shell, tray};
 
   std::string ConfigPath() const { return host.folder + "Tarnwick.ini"; }
 };

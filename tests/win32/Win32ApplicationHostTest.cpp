@@ -44,7 +44,7 @@ TEST(Win32ApplicationHost, SecondInstanceIsFoundByMutexOrByWindowClass) {
   // Both mutex handles are closed now; a window of the main class still marks a running copy.
   NoDialogs dialogs;
   NoEvents events;
-  Win32WindowFactory factory(dialogs);
+  Win32WindowFactory factory(dialogs, nullptr);
   WindowSpec spec;
   spec.className = Narrow(InstanceName());
   auto window = factory.Create(spec, events);
@@ -72,12 +72,13 @@ TEST(Win32ApplicationHost, ExecutableFolderHoldsTheRunningProgram) {
 TEST(Win32ApplicationHost, MessageLoopEndsWhenTheMainWindowCloses) {
   NoDialogs dialogs;
   NoEvents events;
-  Win32WindowFactory factory(dialogs);
+  Win32WindowFactory factory(dialogs, nullptr);
   WindowSpec spec;
   spec.className = "TarnwickHostTestMain";
   spec.mainWindow = true;
   auto window = factory.Create(spec, events);
   HWND hwnd = static_cast<Win32Window&>(*window).Handle();
+  window->ShowNoActivate();
   window->Close();
 
   // Should the loop not end, a quit message from elsewhere ends the test instead of a hang.
@@ -92,6 +93,10 @@ TEST(Win32ApplicationHost, MessageLoopEndsWhenTheMainWindowCloses) {
   Win32ApplicationHost(InstanceName()).RunMessageLoop();
   watchdog.request_stop();
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
+  // Closed means hidden; the window itself goes with its object, after the loop.
+  EXPECT_TRUE(IsWindow(hwnd));
+  EXPECT_FALSE(IsWindowVisible(hwnd));
+  window.reset();
   EXPECT_FALSE(IsWindow(hwnd));
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,6 +35,10 @@ class ForeignWindow final : public Window {
   void Hide() override {}
   bool IsVisible() const override { return false; }
   void Invalidate() override {}
+  void Repaint() override {}
+  void Draw(const std::function<void(Canvas&)>&) override {}
+  void RaiseToTop() override {}
+  Point ClientToScreen(Point client) const override { return client; }
   void Close() override {}
   void AcceptFiles(bool) override {}
   void StartTimer(int, int) override {}
@@ -75,7 +80,7 @@ class Win32HotkeysTest : public ::testing::Test {
   }
   NoDialogs dialogs_;
   NoEvents events_;
-  Win32WindowFactory factory_{dialogs_};
+  Win32WindowFactory factory_{dialogs_, nullptr};
   Win32Hotkeys hotkeys_;
 };
 

@@ -26,6 +26,17 @@ class RecordingDialogs final : public Dialogs {
 
 enum class Throw { Nothing, StdException, Other };
 
+std::string Text(Point point) { return std::to_string(point.x) + "," + std::to_string(point.y); }
+
+std::string Text(MouseButton button) {
+  switch (button) {
+    case MouseButton::Left: return "left";
+    case MouseButton::Right: return "right";
+    case MouseButton::Middle: return "middle";
+  }
+  return "?";
+}
+
 class RecordingEvents final : public WindowEvents {
  public:
   void FormPaint(Canvas& canvas) override {
@@ -45,12 +56,24 @@ class RecordingEvents final : public WindowEvents {
     timers.push_back(timerId);
     Raise();
   }
+  void FormMouseMove(Point point) override { mouse.push_back("move " + Text(point)); }
+  void FormMouseDown(MouseButton button, Point point) override {
+    mouse.push_back("down " + Text(button) + " " + Text(point));
+  }
+  void FormMouseUp(MouseButton button, Point point) override {
+    mouse.push_back("up " + Text(button) + " " + Text(point));
+  }
+  void FormTrayClick(MouseButton button) override { trayClicks.push_back(Text(button)); }
+  void FormTaskbarCreated() override { ++taskbarCreations; }
 
   Throw raise = Throw::Nothing;
   int paints = 0;
   int closes = 0;
   int endSessionQueries = 0;
+  int taskbarCreations = 0;
   std::vector<int> timers;
+  std::vector<std::string> mouse;
+  std::vector<std::string> trayClicks;
 
  private:
   void Raise() {
@@ -80,7 +103,7 @@ class Win32WindowTest : public ::testing::Test {
 
   RecordingDialogs dialogs_;
   RecordingEvents events_;
-  Win32WindowFactory factory_{dialogs_};
+  Win32WindowFactory factory_{dialogs_, nullptr};
 };
 
 TEST_F(Win32WindowTest, CreatesHiddenBorderlessWindowsAsAsked) {
@@ -130,20 +153,38 @@ TEST_F(Win32WindowTest, CreatesHiddenBorderlessWindowsAsAsked) {
   }
 }
 
-TEST_F(Win32WindowTest, CloseRunsFormCloseThenDestroysAndEndsLoopOnlyForMainWindow) {
-  for (bool mainWindow : {false, true}) {
-    SCOPED_TRACE(mainWindow ? "main window" : "other window");
+TEST_F(Win32WindowTest, CloseRunsFormCloseOnceFromTheLoop) {
+  struct Case {
+    const char* name;
+    bool mainWindow;
+    bool destroyedAtOnce;  // else hidden, and destroyed with its object after the loop
+    bool endsLoop;
+  };
+  const Case cases[] = {
+      {"other window", false, true, false},
+      {"main window", true, false, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     events_.closes = 0;
-    auto window = Make(Spec(true, false, mainWindow));
+    auto window = Make(Spec(true, false, c.mainWindow));
     HWND hwnd = HandleOf(window);
+    window->ShowNoActivate();
+    // A second request already queued behind the first (an exit clicked twice) changes nothing.
+    window->Close();
     window->Close();
     EXPECT_EQ(events_.closes, 0) << "Close posts; the handler runs from the loop";
     bool quit = false;
-    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hwnd); }, 3000, &quit));
-    PumpFor(20, &quit);
+    EXPECT_TRUE(PumpUntil([&] { return events_.closes > 0; }, 3000, &quit));
+    PumpFor(50, &quit);
     EXPECT_EQ(events_.closes, 1);
-    EXPECT_EQ(HandleOf(window), nullptr);
-    EXPECT_EQ(quit, mainWindow);
+    EXPECT_EQ(IsWindow(hwnd) == FALSE, c.destroyedAtOnce);
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    EXPECT_EQ(quit, c.endsLoop);
+    window.reset();
+    EXPECT_FALSE(IsWindow(hwnd));
+    PumpFor(20, &quit);
+    EXPECT_EQ(quit, c.endsLoop) << "destroying the object afterwards posts no second quit";
   }
 }
 
@@ -212,6 +253,31 @@ TEST_F(Win32WindowTest, SetBoundsMovesAndSizes) {
   EXPECT_EQ(window->Bounds(), (Rect{-5, 300, 95, 301}));
 }
 
+TEST_F(Win32WindowTest, SetBoundsLeavesNoOldPixelsBehind) {
+  struct Case {
+    const char* name;
+    Rect bounds;
+  };
+  const Case cases[] = {
+      {"grown from one pixel", Rect{30, 40, 130, 100}},
+      {"moved at the same size", Rect{300, 200, 400, 260}},
+      {"shrunk", Rect{300, 200, 350, 230}},
+  };
+  auto window = Make(Spec());
+  window->SetBounds(Rect{29, 39, 30, 40});
+  window->ShowNoActivate();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(PumpUntil([&] { return GetUpdateRect(HandleOf(window), nullptr, FALSE) == FALSE; }));
+    window->SetBounds(c.bounds);
+    RECT update{};
+    GetUpdateRect(HandleOf(window), &update, FALSE);
+    EXPECT_EQ((Rect{update.left, update.top, update.right, update.bottom}),
+              (Rect{0, 0, c.bounds.Width(), c.bounds.Height()}));
+  }
+  window->Hide();
+}
+
 TEST_F(Win32WindowTest, ExceptionsFromHandlersAreShownAndStopAtTheProcedure) {
   struct Case {
     const char* name;
@@ -251,7 +317,7 @@ TEST_F(Win32WindowTest, ExceptionsFromHandlersAreShownAndStopAtTheProcedure) {
 
 TEST_F(Win32WindowTest, DestroyingTheFactoryTakesOwnedWindowsAlong) {
   RecordingDialogs dialogs;
-  auto factory = std::make_unique<Win32WindowFactory>(dialogs);
+  auto factory = std::make_unique<Win32WindowFactory>(dialogs, nullptr);
   auto owned = factory->Create(Spec(false), events_);
   auto tool = factory->Create(Spec(true), events_);
   HWND ownedHwnd = HandleOf(owned);
@@ -261,6 +327,168 @@ TEST_F(Win32WindowTest, DestroyingTheFactoryTakesOwnedWindowsAlong) {
   EXPECT_EQ(HandleOf(owned), nullptr);
   owned.reset();
   tool.reset();
+}
+
+TEST_F(Win32WindowTest, MouseMessagesBecomeEventsWithSignedClientCoordinates) {
+  struct Case {
+    UINT message;
+    int x, y;
+    const char* event;
+  };
+  const Case cases[] = {
+      {WM_MOUSEMOVE, 12, 34, "move 12,34"},
+      {WM_MOUSEMOVE, -3, -70, "move -3,-70"},
+      {WM_LBUTTONDOWN, 5, 6, "down left 5,6"},
+      {WM_LBUTTONDBLCLK, 5, 6, "down left 5,6"},  // a double click is a second press
+      {WM_RBUTTONDOWN, 7, 8, "down right 7,8"},
+      {WM_RBUTTONDBLCLK, 7, 8, "down right 7,8"},
+      {WM_MBUTTONDOWN, 9, 10, "down middle 9,10"},
+      {WM_MBUTTONDBLCLK, 9, 10, "down middle 9,10"},
+      {WM_LBUTTONUP, -40, 300, "up left -40,300"},
+      {WM_RBUTTONUP, 250, -1, "up right 250,-1"},
+      {WM_MBUTTONUP, 0, 0, "up middle 0,0"},
+  };
+  auto window = Make(Spec(true, true));
+  HWND hwnd = HandleOf(window);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.event);
+    events_.mouse.clear();
+    PostMessageW(hwnd, c.message, 0, MAKELPARAM(c.x, c.y));
+    PumpUntil([&] { return !events_.mouse.empty(); }, 1000);
+    EXPECT_EQ(events_.mouse, std::vector<std::string>{c.event});
+  }
+  ReleaseCapture();
+}
+
+TEST_F(Win32WindowTest, LeftPressCapturesTheMouseUntilItsRelease) {
+  auto window = Make(Spec(true, true));
+  HWND hwnd = HandleOf(window);
+  window->ShowNoActivate();
+  for (UINT press : {WM_RBUTTONDOWN, WM_MBUTTONDOWN}) {
+    SendMessageW(hwnd, press, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(GetCapture(), nullptr) << "only the left button drags";
+  }
+  SendMessageW(hwnd, WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(GetCapture(), hwnd) << "a release outside the window must still come here";
+  SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(-20, -20));
+  EXPECT_EQ(GetCapture(), nullptr);
+  window->Hide();
+}
+
+TEST_F(Win32WindowTest, OnlyTopmostToolWindowsRefuseActivationByClick) {
+  struct Case {
+    const char* name;
+    bool toolWindow;
+    bool topmost;
+    bool refuses;
+  };
+  const Case cases[] = {
+      {"menu: topmost tool window", true, true, true},
+      {"tool window", true, false, false},
+      {"topmost window", false, true, false},
+      {"plain window", false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto window = Make(Spec(c.toolWindow, c.topmost));
+    HWND hwnd = HandleOf(window);
+    const LRESULT answer = SendMessageW(hwnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(hwnd),
+                                        MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+    EXPECT_EQ(answer == MA_NOACTIVATE, c.refuses);
+  }
+}
+
+TEST_F(Win32WindowTest, TrayCallbackReportsPressesOnly) {
+  struct Case {
+    LPARAM mouseMessage;
+    std::vector<std::string> clicks;
+  };
+  const Case cases[] = {
+      {WM_LBUTTONDOWN, {"left"}},    {WM_RBUTTONDOWN, {"right"}}, {WM_MOUSEMOVE, {}},
+      {WM_LBUTTONUP, {}},            {WM_RBUTTONUP, {}},          {WM_LBUTTONDBLCLK, {}},
+      {WM_MBUTTONDOWN, {}},
+  };
+  auto window = Make(Spec(false));
+  HWND hwnd = HandleOf(window);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.mouseMessage);
+    events_.trayClicks.clear();
+    PostMessageW(hwnd, 1044, 1034, c.mouseMessage);
+    PumpFor(20);
+    EXPECT_EQ(events_.trayClicks, c.clicks);
+    EXPECT_TRUE(events_.mouse.empty()) << "the icon's mouse is not the window's";
+  }
+}
+
+TEST_F(Win32WindowTest, TaskbarCreatedBroadcastReachesTheWindow) {
+  auto window = Make(Spec(false));
+  const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+  PostMessageW(HandleOf(window), taskbarCreated, 0, 0);
+  ASSERT_TRUE(PumpUntil([&] { return events_.taskbarCreations > 0; }, 1000));
+  EXPECT_EQ(events_.taskbarCreations, 1);
+}
+
+TEST_F(Win32WindowTest, RaiseToTopPutsTheWindowFirstWithoutActivatingIt) {
+  auto menu = Make(Spec(true, true));
+  auto other = Make(Spec(true, true));
+  auto app = Make(Spec(false));  // the user's application, in the foreground
+  menu->ShowNoActivate();
+  other->ShowNoActivate();  // now above the menu
+  app->ShowActivate();
+  PumpFor(20);
+  ASSERT_EQ(GetForegroundWindow(), HandleOf(app));
+  const Rect before = menu->Bounds();
+
+  menu->RaiseToTop();
+  PumpFor(20);
+  EXPECT_EQ(GetForegroundWindow(), HandleOf(app));
+  EXPECT_EQ(menu->Bounds(), before);
+  HWND first = HandleOf(menu), second = HandleOf(other);
+  bool menuAbove = false;
+  for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+    if (w == first || w == second) {
+      menuAbove = w == first;
+      break;
+    }
+  }
+  EXPECT_TRUE(menuAbove);
+  menu->Hide();
+  other->Hide();
+  app->Hide();
+}
+
+TEST_F(Win32WindowTest, RepaintPaintsBeforeItReturns) {
+  auto window = Make(Spec());
+  window->ShowNoActivate();
+  ASSERT_TRUE(PumpUntil([&] { return events_.paints >= 1; }));
+  const int paints = events_.paints;
+  window->Repaint();
+  EXPECT_EQ(events_.paints, paints + 1);
+  window->Hide();
+}
+
+TEST_F(Win32WindowTest, DrawPaintsOnTheScreenOutsideAPaintRequest) {
+  auto window = Make(Spec(true, true));
+  window->ShowNoActivate();
+  ASSERT_TRUE(PumpUntil([&] { return events_.paints >= 1; }));
+  PumpFor(20);
+  const int paints = events_.paints;
+  window->Draw([](Canvas& canvas) { canvas.FillRect(Rect{20, 30, 40, 50}, 0x0000FF); });
+  EXPECT_EQ(events_.paints, paints);
+  HDC screen = GetDC(nullptr);
+  // The window's client (20, 30) is at screen (50, 70). Wine copies a window's pixels to the
+  // screen a few milliseconds after they are drawn.
+  EXPECT_TRUE(PumpUntil([&] { return GetPixel(screen, 50, 70) == 0x0000FFu; }, 1000));
+  EXPECT_EQ(GetPixel(screen, 69, 89), 0x0000FFu);
+  EXPECT_NE(GetPixel(screen, 70, 90), 0x0000FFu);
+  ReleaseDC(nullptr, screen);
+  window->Hide();
+}
+
+TEST_F(Win32WindowTest, ClientToScreenOffsetsByTheWindowOrigin) {
+  auto window = Make(Spec());
+  EXPECT_EQ(window->ClientToScreen(Point{0, 0}), (Point{30, 40}));
+  EXPECT_EQ(window->ClientToScreen(Point{-5, 7}), (Point{25, 47}));
 }
 
 }  // namespace

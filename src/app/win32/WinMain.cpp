@@ -7,6 +7,7 @@
 
 #include "app/Application.h"
 #include "platform/Platform.h"
+#include "platform/win32/GdiTextMeasure.h"
 #include "platform/win32/Win32AnsiCodePage.h"
 #include "platform/win32/Win32ApplicationHost.h"
 #include "platform/win32/Win32Dialogs.h"
@@ -14,6 +15,8 @@
 #include "platform/win32/Win32Hotkeys.h"
 #include "platform/win32/Win32Icons.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32Tray.h"
 #include "platform/win32/Win32WindowFactory.h"
 
 namespace {
@@ -22,11 +25,16 @@ int Run(tarnwick::Dialogs& dialogs) {
   tarnwick::Win32ApplicationHost host;
   tarnwick::Win32FileSystem files;
   tarnwick::Win32AnsiCodePage codePage;
-  tarnwick::Win32WindowFactory windows(dialogs);
+  // Before the factory: the windows draw from its image list, which must outlive them.
+  tarnwick::Win32Icons icons;
+  tarnwick::Win32WindowFactory windows(dialogs, icons.ImageList());
   tarnwick::Win32Screen screen;
   tarnwick::Win32Hotkeys hotkeys;
-  tarnwick::Win32Icons icons;
-  tarnwick::Platform platform{host, files, codePage, dialogs, windows, screen, hotkeys, icons};
+  tarnwick::GdiTextMeasure measure;
+  tarnwick::Win32Shell shell;
+  tarnwick::Win32Tray tray;
+  tarnwick::Platform platform{host,    files,   codePage, dialogs, windows, screen,
+                              hotkeys, icons,   measure,  shell,   tray};
   return tarnwick::RunApplication(platform);
 }
 

@@ -1,6 +1,9 @@
 #include "platform/win32/GdiCanvas.h"
 
+#include <string>
+
 #include "platform/win32/Handles.h"
+#include "platform/win32/Unicode.h"
 
 namespace tarnwick {
 
@@ -9,7 +12,19 @@ namespace {
 // The top byte of a COLORREF selects palette modes; a plain 0x00BBGGRR value is meant.
 COLORREF ToColorRef(Color color) { return static_cast<COLORREF>(color & 0x00FFFFFFu); }
 
+// Widen rejects input longer than INT_MAX, so the length always fits.
+UINT Length(const std::wstring& text) { return static_cast<UINT>(text.size()); }
+
 }  // namespace
+
+// SaveDC/RestoreDC put back the font, colours, background mode and alignment the text calls
+// change, so no cached font is left selected in a DC that outlives the canvas.
+GdiCanvas::GdiCanvas(HDC dc, HIMAGELIST images, GdiFontCache& fonts)
+    : dc_(dc), images_(images), fonts_(fonts), savedState_(SaveDC(dc)) {}
+
+GdiCanvas::~GdiCanvas() {
+  if (savedState_ != 0) RestoreDC(dc_, savedState_);
+}
 
 void GdiCanvas::FillRect(const Rect& rect, Color color) {
   UniqueGdiObject<HBRUSH> brush(CreateSolidBrush(ToColorRef(color)));
@@ -18,12 +33,52 @@ void GdiCanvas::FillRect(const Rect& rect, Color color) {
   ::FillRect(dc_, &area, brush.Get());
 }
 
+// A cosmetic 1-pixel pen draws from the start pixel up to, but not including, the end pixel,
+// in either direction; that is the rule the callers' grooves and separators rely on.
 void GdiCanvas::Line(Point from, Point to, Color color, int width) {
   UniqueGdiObject<HPEN> pen(CreatePen(PS_SOLID, width, ToColorRef(color)));
   if (!pen) return;
   SelectedObject selected(dc_, pen.Get());
   MoveToEx(dc_, from.x, from.y, nullptr);
   LineTo(dc_, to.x, to.y);
+}
+
+void GdiCanvas::SetFont(const FontSpec& font) {
+  if (HFONT handle = fonts_.Get(dc_, font)) SelectObject(dc_, handle);
+}
+
+int GdiCanvas::TextWidth(std::string_view utf8) {
+  const std::wstring text = Widen(utf8);
+  SIZE size{};
+  if (text.empty() || !GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size)) return 0;
+  return size.cx;
+}
+
+void GdiCanvas::TextInRect(const Rect& rect, Point origin, std::string_view utf8, Color text, Color fill) {
+  const std::wstring wide = Widen(utf8);
+  const RECT area{rect.left, rect.top, rect.right, rect.bottom};
+  SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+  SetTextColor(dc_, ToColorRef(text));
+  SetBkColor(dc_, ToColorRef(fill));
+  // ETO_OPAQUE fills the whole rectangle in the background colour, also for empty text, and
+  // ETO_CLIPPED keeps glyphs that start inside but run past it from spilling out.
+  ExtTextOutW(dc_, origin.x, origin.y, ETO_OPAQUE | ETO_CLIPPED, &area, wide.c_str(), Length(wide), nullptr);
+}
+
+void GdiCanvas::OpaqueText(Point origin, std::string_view utf8, Color text, Color background) {
+  const std::wstring wide = Widen(utf8);
+  if (wide.empty()) return;
+  SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+  SetTextColor(dc_, ToColorRef(text));
+  SetBkColor(dc_, ToColorRef(background));
+  // With OPAQUE mode and no rectangle, GDI fills exactly the text's character cells.
+  SetBkMode(dc_, OPAQUE);
+  ExtTextOutW(dc_, origin.x, origin.y, 0, nullptr, wide.c_str(), Length(wide), nullptr);
+}
+
+void GdiCanvas::DrawImage(int index, Point origin) {
+  if (images_ == nullptr || index < 0 || index >= ImageList_GetImageCount(images_)) return;
+  ImageList_Draw(images_, index, dc_, origin.x, origin.y, ILD_NORMAL);
 }
 
 }  // namespace tarnwick

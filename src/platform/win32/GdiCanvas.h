@@ -2,21 +2,35 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "platform/Canvas.h"
+#include "platform/win32/GdiFontCache.h"
 
 namespace tarnwick {
 
-// Canvas over a DC it does not own; every object it creates is deleted before the call returns
-// and the DC's selections are as before.
+// Canvas over a DC it does not own. Pictures come from images (the shared image list, not
+// owned; may be null) and fonts from fonts. Every object the canvas creates is deleted or
+// deselected by the time it is destroyed, and the DC's selections and text settings are
+// then as before.
 class GdiCanvas final : public Canvas {
  public:
-  explicit GdiCanvas(HDC dc) : dc_(dc) {}
+  GdiCanvas(HDC dc, HIMAGELIST images, GdiFontCache& fonts = GdiFontCache::Shared());
+  ~GdiCanvas() override;
 
   void FillRect(const Rect& rect, Color color) override;
   void Line(Point from, Point to, Color color, int width) override;
+  void SetFont(const FontSpec& font) override;
+  int TextWidth(std::string_view utf8) override;
+  void TextInRect(const Rect& rect, Point origin, std::string_view utf8, Color text, Color fill) override;
+  void OpaqueText(Point origin, std::string_view utf8, Color text, Color background) override;
+  void DrawImage(int index, Point origin) override;
 
  private:
   HDC dc_;
+  HIMAGELIST images_;
+  GdiFontCache& fonts_;
+  int savedState_;
 };
 
 }  // namespace tarnwick

@@ -1,11 +1,14 @@
 #include "platform/win32/Win32Window.h"
 
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <exception>
 #include <utility>
 
 #include "platform/win32/GdiCanvas.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32Tray.h"
 
 namespace tarnwick {
 
@@ -18,6 +21,16 @@ std::optional<std::string> ErrorText(const char* text) noexcept {
   } catch (...) {
     return std::optional<std::string>(std::in_place);
   }
+}
+
+// Signed: with the capture held, a release left of or above the window has negative
+// coordinates, and so has any point on a monitor left of or above the primary one.
+Point ClientPoint(LPARAM lParam) { return Point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+// Broadcast to every top-level window when the task bar is created anew (Explorer restarted).
+UINT TaskbarCreatedMessage() {
+  static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
 }
 
 }  // namespace
@@ -49,9 +62,12 @@ Win32Window::~Win32Window() {
   DestroyWindow(hwnd_);
 }
 
+// SWP_NOCOPYBITS: otherwise the system keeps the old pixels of a grown window and invalidates
+// only the new area, so a menu popped up from its one-pixel resting size would keep that
+// pixel's colour in its top-left corner.
 void Win32Window::SetBounds(const Rect& bounds) {
   SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.Width(), bounds.Height(),
-               SWP_NOACTIVATE | SWP_NOZORDER);
+               SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOCOPYBITS);
 }
 
 Rect Win32Window::Bounds() const {
@@ -73,6 +89,31 @@ bool Win32Window::IsVisible() const { return hwnd_ != nullptr && IsWindowVisible
 
 // The procedure paints every pixel itself, so nothing needs erasing.
 void Win32Window::Invalidate() { InvalidateRect(hwnd_, nullptr, FALSE); }
+
+// RDW_UPDATENOW sends WM_PAINT before returning, so the picture matches a size set just before.
+void Win32Window::Repaint() {
+  if (hwnd_ != nullptr) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void Win32Window::Draw(const std::function<void(Canvas&)>& draw) {
+  if (hwnd_ == nullptr) return;
+  WindowDc dc(hwnd_);
+  if (!dc) return;
+  GdiCanvas canvas(dc.Get(), images_);
+  draw(canvas);
+}
+
+// SWP_NOACTIVATE: without it SetWindowPos activates the window and takes the focus from the
+// user's application at every tick or paint.
+void Win32Window::RaiseToTop() {
+  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+Point Win32Window::ClientToScreen(Point client) const {
+  POINT point{client.x, client.y};
+  ::ClientToScreen(hwnd_, &point);
+  return Point{point.x, point.y};
+}
 
 // Posted, so that a handler may close its own window and return before it goes. (A null
 // window would post to the thread instead, hence the check; likewise for the timers, where a
@@ -113,6 +154,11 @@ LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
 }
 
 LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // A registered message has no fixed number, so it cannot be a case label.
+  if (message == TaskbarCreatedMessage()) {
+    Guarded([this] { events_.FormTaskbarCreated(); });
+    return 0;
+  }
   switch (message) {
     case WM_PAINT:
       Paint();
@@ -120,8 +166,7 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_CLOSE:
-      // A handler that throws keeps the window open.
-      if (Guarded([this] { events_.FormClose(); })) DestroyWindow(hwnd_);
+      OnClose();
       return 0;
     case WM_DESTROY:
       if (mainWindow_) PostQuitMessage(0);
@@ -132,8 +177,78 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       Guarded([this, wParam] { events_.FormTimer(static_cast<int>(wParam)); });
       return 0;
+    case WM_MOUSEMOVE:
+      Guarded([this, lParam] { events_.FormMouseMove(ClientPoint(lParam)); });
+      return 0;
+    // A double click is a second press: the class has CS_DBLCLKS, so the second press of a
+    // quick pair comes as a DBLCLK message instead of a DOWN.
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      OnButtonDown(MouseButton::Left, lParam);
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      OnButtonDown(MouseButton::Right, lParam);
+      return 0;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      OnButtonDown(MouseButton::Middle, lParam);
+      return 0;
+    case WM_LBUTTONUP:
+      OnButtonUp(MouseButton::Left, lParam);
+      return 0;
+    case WM_RBUTTONUP:
+      OnButtonUp(MouseButton::Right, lParam);
+      return 0;
+    case WM_MBUTTONUP:
+      OnButtonUp(MouseButton::Middle, lParam);
+      return 0;
+    case WM_MOUSEACTIVATE:
+      if (noActivate_) return MA_NOACTIVATE;
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
+    case kTrayCallbackMessage:
+      OnTrayCallback(lParam);
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
     default:
       return DefWindowProcW(hwnd_, message, wParam, lParam);
+  }
+}
+
+// The main window is not destroyed here: the forms still use their windows until the message
+// loop has ended, and the Win32Window destructors destroy them all afterwards. Hidden and
+// marked closed, it ignores a second close already queued behind the first.
+void Win32Window::OnClose() {
+  if (closed_) return;
+  // A handler that throws keeps the window open.
+  if (!Guarded([this] { events_.FormClose(); })) return;
+  if (!mainWindow_) {
+    DestroyWindow(hwnd_);
+    return;
+  }
+  closed_ = true;
+  ShowWindow(hwnd_, SW_HIDE);
+  PostQuitMessage(0);
+}
+
+// The capture makes the release reach this window wherever it happens, so that it always ends
+// the gesture.
+void Win32Window::OnButtonDown(MouseButton button, LPARAM lParam) {
+  if (button == MouseButton::Left) SetCapture(hwnd_);
+  Guarded([this, button, lParam] { events_.FormMouseDown(button, ClientPoint(lParam)); });
+}
+
+// Released before the handler runs: a launch from it should not start with the mouse captured.
+void Win32Window::OnButtonUp(MouseButton button, LPARAM lParam) {
+  if (button == MouseButton::Left && GetCapture() == hwnd_) ReleaseCapture();
+  Guarded([this, button, lParam] { events_.FormMouseUp(button, ClientPoint(lParam)); });
+}
+
+// lParam carries the mouse message that happened over the icon; only presses count.
+void Win32Window::OnTrayCallback(LPARAM mouseMessage) {
+  if (mouseMessage == WM_LBUTTONDOWN) {
+    Guarded([this] { events_.FormTrayClick(MouseButton::Left); });
+  } else if (mouseMessage == WM_RBUTTONDOWN) {
+    Guarded([this] { events_.FormTrayClick(MouseButton::Right); });
   }
 }
 
@@ -142,7 +257,7 @@ void Win32Window::Paint() {
   HDC dc = BeginPaint(hwnd_, &paint);
   std::optional<std::string> error;
   if (dc != nullptr) {
-    GdiCanvas canvas(dc);
+    GdiCanvas canvas(dc, images_);
     error = Catch([this, &canvas] { events_.FormPaint(canvas); });
   }
   EndPaint(hwnd_, &paint);

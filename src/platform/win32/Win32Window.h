@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <optional>
 #include <string>
 
@@ -12,7 +14,8 @@ namespace tarnwick {
 
 // A window of the program: its procedure turns messages into WindowEvents calls. Made by
 // Win32WindowFactory. An exception thrown by a handler stops at the procedure, is shown with
-// the error display, and the message loop goes on.
+// the error display, and the message loop goes on. Closing the main window hides it and ends
+// the message loop; like every window, it is destroyed with its object, after the loop.
 class Win32Window final : public Window {
  public:
   // Destroys the window if it is still there, without calling the events object.
@@ -28,6 +31,10 @@ class Win32Window final : public Window {
   void Hide() override;
   bool IsVisible() const override;
   void Invalidate() override;
+  void Repaint() override;
+  void Draw(const std::function<void(Canvas&)>& draw) override;
+  void RaiseToTop() override;
+  Point ClientToScreen(Point client) const override;
   void Close() override;
   void AcceptFiles(bool accept) override;
   void StartTimer(int timerId, int milliseconds) override;
@@ -36,13 +43,22 @@ class Win32Window final : public Window {
  private:
   friend class Win32WindowFactory;
 
-  Win32Window(WindowEvents& events, Dialogs& dialogs, bool mainWindow)
-      : events_(events), dialogs_(dialogs), mainWindow_(mainWindow) {}
+  Win32Window(WindowEvents& events, Dialogs& dialogs, HIMAGELIST images, bool mainWindow,
+              bool noActivate)
+      : events_(events),
+        dialogs_(dialogs),
+        images_(images),
+        mainWindow_(mainWindow),
+        noActivate_(noActivate) {}
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                      LPARAM lParam) noexcept;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
+  void OnClose();
+  void OnButtonDown(MouseButton button, LPARAM lParam);
+  void OnButtonUp(MouseButton button, LPARAM lParam);
+  void OnTrayCallback(LPARAM mouseMessage);
 
   // Runs a handler; returns the text of an exception it threw.
   template <typename Handler>
@@ -54,7 +70,10 @@ class Win32Window final : public Window {
 
   WindowEvents& events_;
   Dialogs& dialogs_;
+  HIMAGELIST images_;  // the shared image list the canvases draw from; not owned, may be null
   bool mainWindow_;
+  bool noActivate_;  // a click must not take the focus from the user's application
+  bool closed_ = false;
   HWND hwnd_ = nullptr;
 };
 

@@ -32,8 +32,8 @@ bool Register(const WNDCLASSEXW& windowClass) {
 
 }  // namespace
 
-Win32WindowFactory::Win32WindowFactory(Dialogs& dialogs)
-    : dialogs_(dialogs), instance_(GetModuleHandleW(nullptr)) {}
+Win32WindowFactory::Win32WindowFactory(Dialogs& dialogs, HIMAGELIST images)
+    : dialogs_(dialogs), images_(images), instance_(GetModuleHandleW(nullptr)) {}
 
 std::unique_ptr<Window> Win32WindowFactory::Create(const WindowSpec& spec, WindowEvents& events) {
   const std::wstring className = Widen(spec.className);
@@ -41,7 +41,10 @@ std::unique_ptr<Window> Win32WindowFactory::Create(const WindowSpec& spec, Windo
   const DWORD exStyle =
       (spec.topmost ? WS_EX_TOPMOST : 0) | (spec.toolWindow ? WS_EX_TOOLWINDOW : 0);
   HWND owner = spec.toolWindow ? nullptr : Owner();
-  std::unique_ptr<Win32Window> window(new Win32Window(events, dialogs_, spec.mainWindow));
+  // A click on a topmost tool window (a menu) must leave the user's application active.
+  const bool noActivate = spec.topmost && spec.toolWindow;
+  std::unique_ptr<Win32Window> window(
+      new Win32Window(events, dialogs_, images_, spec.mainWindow, noActivate));
   const Rect& b = spec.bounds;
   if (CreateWindowExW(exStyle, className.c_str(), Widen(spec.title).c_str(), WS_POPUP, b.left,
                       b.top, b.Width(), b.Height(), owner, nullptr, instance_,

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <set>
 #include <string>
 
@@ -17,8 +19,9 @@ namespace tarnwick {
 // every window it owns.
 class Win32WindowFactory final : public WindowFactory {
  public:
-  // dialogs shows the exceptions that escape the windows' event handlers.
-  explicit Win32WindowFactory(Dialogs& dialogs);
+  // dialogs shows the exceptions that escape the windows' event handlers; images is the shared
+  // image list the windows' canvases draw pictures from (not owned; null draws none).
+  Win32WindowFactory(Dialogs& dialogs, HIMAGELIST images);
 
   // Throws std::runtime_error when the class or the window cannot be created.
   std::unique_ptr<Window> Create(const WindowSpec& spec, WindowEvents& events) override;
@@ -28,6 +31,7 @@ class Win32WindowFactory final : public WindowFactory {
   HWND Owner();
 
   Dialogs& dialogs_;
+  HIMAGELIST images_;
   HINSTANCE instance_;
   std::set<std::wstring> registered_;
   UniqueHwnd owner_;

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "fakes/MenuWindowFixture.h"
+
+namespace tarnwick {
+namespace {
+
+using testing_support::Configuration;
+
+class TrayTest : public testing_support::MenuWindowFixture {
+ protected:
+  void Disable() { options->DisableActivation(); }
+  void TrayClick(MouseButton button) { OptionsWindow().events.FormTrayClick(button); }
+};
+
+TEST_F(TrayTest, WithTrayMenuOnTheLeftButtonPopsUpTheTrayMenuAtOnce) {
+  Start("[Setting]\nVersion=2.0\nSensitive=0\n[Menu]\nA=0\nB=2\n[Popup]\nTray Left Click=2\n");
+  Disable();
+  EXPECT_TRUE(fake.tray.shown);
+  fake.screen.cursor = {1200, 790};
+  TrayClick(MouseButton::Left);
+  EXPECT_TRUE(menu->MenuShowing);
+  EXPECT_EQ(menu->Table().CurrentMenuId, 2);
+  EXPECT_EQ(menu->ActiveTrigger, 8);
+  EXPECT_TRUE(options->Flags.PopupsDisabled);  // still disabled
+}
+
+TEST_F(TrayTest, TheRightButtonNeedsItsTriggerAndTrayMenu) {
+  Start(Configuration(1, 1, "", ""));
+  Disable();
+  TrayClick(MouseButton::Right);  // "Tray Right Click" is off by default
+  EXPECT_FALSE(menu->MenuShowing);
+  options->Options.TriggerEnabled[9] = true;
+  TrayClick(MouseButton::Right);
+  EXPECT_TRUE(menu->MenuShowing);
+  EXPECT_EQ(menu->ActiveTrigger, 9);
+
+  menu->HideMenu();
+  options->Options.TrayMenu = false;
+  TrayClick(MouseButton::Right);
+  EXPECT_FALSE(menu->MenuShowing);
+  EXPECT_TRUE(fake.tray.shown);
+}
+
+TEST_F(TrayTest, WithTrayMenuOffTheLeftButtonReenablesAndBringsBackALockedMenu) {
+  Start(Configuration(1, 1, "Tray Menu=0\n", ""));
+  PopUp();
+  options->Flags.MenuLocked = true;
+  Disable();
+  EXPECT_FALSE(MenuWindow().visible);
+  TrayClick(MouseButton::Left);
+  EXPECT_FALSE(options->Flags.PopupsDisabled);
+  EXPECT_FALSE(fake.tray.shown);
+  EXPECT_TRUE(menu->IsMenuVisible());
+  EXPECT_TRUE(menu->MenuShowing);
+  EXPECT_EQ(MenuWindow().bounds, (Rect{1178, 778, 1280, 800}));
+}
+
+TEST_F(TrayTest, ARefusedIconLeavesActivationOn) {
+  Start(Configuration(1, 1, "", ""));
+  fake.tray.refuse = true;
+  Disable();
+  EXPECT_FALSE(options->Flags.PopupsDisabled);
+}
+
+TEST_F(TrayTest, TheIconComesBackWithTheTaskBarAndGoesAtExit) {
+  Start(Configuration(1, 1, "Autosave=0\n", ""));
+  OptionsWindow().events.FormTaskbarCreated();
+  EXPECT_EQ(fake.tray.adds, 0);
+  Disable();
+  OptionsWindow().events.FormTaskbarCreated();
+  EXPECT_EQ(fake.tray.adds, 2);
+  OptionsWindow().events.FormClose();
+  EXPECT_FALSE(fake.tray.shown);
+}
+
+}  // namespace
+}  // namespace tarnwick
