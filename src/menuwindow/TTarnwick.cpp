@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "contextmenu/TAMenu.h"
+#include "menuwindow/ItemFiles.h"
 #include "model/Numbers.h"
 #include "options/TOptions.h"
 #include "storage/Configuration.h"
@@ -10,7 +11,7 @@
 namespace tarnwick {
 
 TTarnwick::TTarnwick(Platform& platform, TOptions& options)
-    : m_platform(platform), m_options(options), m_table(options.Menus, platform.icons, *this) {}
+    : m_platform(platform), m_options(options), m_icons(platform.icons), m_table(options.Menus, m_icons, *this) {}
 
 Rect TTarnwick::CollapsedBounds() const {
   const Size screen = m_platform.screen.ScreenSize();
@@ -281,7 +282,32 @@ void TTarnwick::LaunchItem(size_t position) {
   }
 }
 
-// ---- Hotkeys ----
+// ---- Files and hotkeys ----
+
+void TTarnwick::AddItemFromFile(const std::string& path, int column, int row, int menuId) {
+  Item item = ItemFromFile(path, m_options.Options.GetShortcut, m_platform.shortcuts, TextColor);
+  item.Column = column;
+  item.Row = row;
+  item.MenuId = menuId;
+  m_table.AddItem(std::move(item));
+}
+
+void TTarnwick::FormDropFiles(Point point, bool inClient, const std::vector<std::string>& files) {
+  if (files.empty()) return;
+  if (inClient) FormMouseMove(point);
+  // Every file asks for the same cell, so they fill its column upward in drop order.
+  const int column = std::max(m_table.HotColumn, 0);
+  const int row = std::max(m_table.HotRow, 0);
+  const int menuId = m_table.CurrentMenuId;
+  for (const std::string& file : files) AddItemFromFile(file, column, row, menuId);
+  RefreshIfVisible();
+}
+
+void TTarnwick::FormHotkey(int hotkeyId) {
+  PreviousForegroundWindow = m_platform.shell.ForegroundWindow();
+  const int position = m_table.FindItemById(hotkeyId);
+  if (position >= 0) LaunchItem(static_cast<size_t>(position));
+}
 
 bool TTarnwick::RegisterHotkey(int id, int modifiers, int key) {
   return m_platform.hotkeys.Register(*m_window, id, modifiers, key);

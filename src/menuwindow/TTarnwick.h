@@ -5,6 +5,7 @@
 
 #include "menuwindow/MenuGeometry.h"
 #include "menuwindow/MenuPainter.h"
+#include "menuwindow/SharedIcons.h"
 #include "model/ItemTable.h"
 #include "model/Settings.h"
 #include "platform/Platform.h"
@@ -44,11 +45,16 @@ class TTarnwick final : public WindowEvents, private HotkeyBinder {
   int WidthAfterColumn(int column) const { return m_grid.WidthAfterColumn(column); }
 
   void LaunchItem(size_t position);
+  // Makes an item of a file (reading a shortcut's target when "Get Shortcut" is on) and adds
+  // it at the first free cell of the column at or above the row.
+  void AddItemFromFile(const std::string& path, int column, int row, int menuId);
 
   void FormPaint(Canvas& canvas) override;
   void FormMouseMove(Point point) override;
   void FormMouseDown(MouseButton button, Point point) override;
   void FormMouseUp(MouseButton button, Point point) override;
+  void FormHotkey(int hotkeyId) override;
+  void FormDropFiles(Point point, bool inClient, const std::vector<std::string>& files) override;
 
   // Applied copies of the display colours and the menu font.
   Color Background = 0;
@@ -85,6 +91,7 @@ class TTarnwick final : public WindowEvents, private HotkeyBinder {
   TOptions& m_options;
   TAMenu* m_contextMenu = nullptr;
   std::unique_ptr<Window> m_window;
+  SharedIcons m_icons;  // before the table, which adds its items' icons through it
   ItemTable m_table;
   MenuGrid m_grid;
 };

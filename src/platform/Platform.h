@@ -8,6 +8,7 @@
 #include "platform/Icons.h"
 #include "platform/Screen.h"
 #include "platform/Shell.h"
+#include "platform/Shortcuts.h"
 #include "platform/Tray.h"
 #include "platform/Window.h"
 
@@ -26,6 +27,7 @@ struct Platform {
   TextMeasure& measure;
   Shell& shell;
   Tray& tray;
+  Shortcuts& shortcuts;
 };
 
 }  // namespace tarnwick

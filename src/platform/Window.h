@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Canvas.h"
 #include "platform/Geometry.h"
@@ -29,6 +30,11 @@ class WindowEvents {
   virtual void FormTrayClick(MouseButton /*button*/) {}
   // The task bar was created anew (Explorer restarted): icons must be added again.
   virtual void FormTaskbarCreated() {}
+  // A registered system-wide hotkey was pressed.
+  virtual void FormHotkey(int /*hotkeyId*/) {}
+  // Files dropped on the window, in drop order; the point is in client coordinates and
+  // inClient tells whether it lies in the client area.
+  virtual void FormDropFiles(Point /*point*/, bool /*inClient*/, const std::vector<std::string>& /*files*/) {}
 };
 
 struct WindowSpec {

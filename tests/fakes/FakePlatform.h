@@ -225,6 +225,18 @@ class FakeHost final : public ApplicationHost {
   }
 };
 
+class FakeShortcuts final : public Shortcuts {
+ public:
+  std::map<std::string, ShortcutInfo> links;  // path -> contents; others cannot be read
+  std::vector<std::string> reads;
+  std::optional<ShortcutInfo> Read(const std::string& path) override {
+    reads.push_back(path);
+    const auto it = links.find(path);
+    if (it == links.end()) return std::nullopt;
+    return it->second;
+  }
+};
+
 // Every fake together, wired into a Platform.
 struct FakePlatform {
   FakeHost host;
@@ -238,7 +250,8 @@ struct FakePlatform {
   FakeTextMeasure measure;
   FakeShell shell;
   FakeTray tray;
-  Platform platform{host, files, codePage, dialogs, windows, screen, hotkeys, icons, measure, shell, tray};
+  FakeShortcuts shortcuts;
+  Platform platform{host, files, codePage, dialogs, windows, screen, hotkeys, icons, measure, shell, tray, shortcuts};
 
   std::string ConfigPath() const { return host.folder + "Tarnwick.ini"; }
 };
