@@ -16,6 +16,7 @@ class CountingIcons final : public Icons {
  public:
   int AddAssociatedIcon(const std::string&) override { return m_next++; }
   int AddFileIcon(const std::string&, int) override { return m_next++; }
+  int ImageCount() const override { return m_next; }
 
  private:
   int m_next = 30;

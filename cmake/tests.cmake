@@ -54,13 +54,21 @@ function(tarnwick_wine_test TARGET)
     PROPERTIES ${properties})
 endfunction()
 
+# Two icons of distinct colours, in the launch probe and in the Win32 tests: something to
+# extract icons from.
+set(TARNWICK_PROBE_ICONS ${CMAKE_SOURCE_DIR}/tests/probe/ProbeIcons.rc)
+set_property(SOURCE ${TARNWICK_PROBE_ICONS} APPEND PROPERTY OBJECT_DEPENDS
+  ${CMAKE_SOURCE_DIR}/tests/probe/probe-first.ico
+  ${CMAKE_SOURCE_DIR}/tests/probe/probe-second.ico)
+
 tarnwick_test_sources(TARNWICK_WIN32_TESTS win32)
 if(TARNWICK_WIN32_TESTS)
   tarnwick_wine_test(tarnwick_win32_tests
-    SOURCES ${TARNWICK_WIN32_TESTS} ${CMAKE_SOURCE_DIR}/res/Glyphs.rc
+    SOURCES ${TARNWICK_WIN32_TESTS} ${CMAKE_SOURCE_DIR}/res/Glyphs.rc ${TARNWICK_PROBE_ICONS}
     LIBRARIES tarnwick_win32)
-  # windres finds glyphs.bmp through the include path.
-  target_include_directories(tarnwick_win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/res)
+  # windres finds glyphs.bmp and the probe's icons through the include path.
+  target_include_directories(tarnwick_win32_tests PRIVATE
+    ${CMAKE_SOURCE_DIR}/res ${CMAKE_SOURCE_DIR}/tests/probe)
 endif()
 
 # End-to-end tests share one display and one wineserver (cursor, hotkeys, tray), so they never
@@ -69,7 +77,9 @@ tarnwick_test_sources(TARNWICK_E2E_TESTS e2e)
 if(TARNWICK_E2E_TESTS)
   # A stand-in for the programs items open: it writes how it was started to a file beside
   # itself. The end-to-end tests copy it from beside themselves.
-  add_executable(tarnwick_launch_probe WIN32 ${CMAKE_SOURCE_DIR}/tests/probe/LaunchProbe.cpp)
+  add_executable(tarnwick_launch_probe WIN32
+    ${CMAKE_SOURCE_DIR}/tests/probe/LaunchProbe.cpp ${TARNWICK_PROBE_ICONS})
+  target_include_directories(tarnwick_launch_probe PRIVATE ${CMAKE_SOURCE_DIR}/tests/probe)
   target_compile_definitions(tarnwick_launch_probe PRIVATE UNICODE _UNICODE)
   target_link_libraries(tarnwick_launch_probe PRIVATE tarnwick_warnings)
   target_link_options(tarnwick_launch_probe PRIVATE -municode ${TARNWICK_STATIC_RUNTIME})
@@ -78,6 +88,6 @@ if(TARNWICK_E2E_TESTS)
 
   tarnwick_wine_test(tarnwick_e2e SERIAL
     SOURCES ${TARNWICK_E2E_TESTS}
-    LIBRARIES tarnwick_core user32 gdi32)
+    LIBRARIES tarnwick_core user32 gdi32 ole32 uuid)
   add_dependencies(tarnwick_e2e Tarnwick tarnwick_launch_probe)
 endif()

@@ -44,3 +44,8 @@ set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/Tarnwick.rc APPEND PROPERTY OBJECT_D
 # The Win32 tests load the glyph strip from their own executable, as the program does.
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/Glyphs.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/res/glyphs.bmp)
+
+# The root list declares TARNWICK_BENCH (on by default) only after including this file.
+if(NOT DEFINED TARNWICK_BENCH OR TARNWICK_BENCH)
+  include(${CMAKE_CURRENT_LIST_DIR}/windows-bench.cmake)
+endif()

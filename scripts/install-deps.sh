@@ -8,6 +8,7 @@ packages=(
   mingw-w64 gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth
   clang  # the fuzzing job
+  libclang-rt-dev  # libFuzzer and the sanitizer runtimes, only recommended by clang
 )
 
 installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null |

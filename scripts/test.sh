@@ -56,6 +56,9 @@ if step "windows: configure" cmake --preset windows &&
     scripts/with-wine.sh ctest --preset windows
 fi
 
+# Bounded fuzzing of the configuration reader (about 30 s a target; skipped without clang).
+step "fuzz" scripts/fuzz.sh "${TARNWICK_FUZZ_SECONDS:-30}"
+
 echo
 echo "==> summary"
 for line in "${summary[@]}"; do

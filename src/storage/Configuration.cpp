@@ -143,7 +143,7 @@ void LoadMenus(const IniFile& file, ItemTable& items, const MenuList& menus, Col
   const std::vector<IniSection> sections = file.Sections();
   items.Reserve(items.Count() + sections.size());
   for (const IniSection& section : sections) {
-    if (IsReservedExactly(section.Name()) || section.ReadString("Exec", "").empty()) continue;
+    if (IsReservedExactly(section.Name()) || section.FindView("Exec").value_or("").empty()) continue;
     // An item without "Type" joins the menu of the item read before it.
     items.AddItem(ReadItem(section, textColor, items.CurrentMenuId));
   }

@@ -36,7 +36,10 @@ class IniSection;
 // Where we differ on purpose (each is shown against the profile functions by a Wine test):
 // - SectionNames and KeyNames list each name once, at its first place, where the profile
 //   functions repeat every duplicate although only the first can be read.
-// - A section with an empty name ("[]") reads like any other; our writer can produce one.
+// - Lines before the first header are no section; a section with an empty name ("[]") reads
+//   like any other, since our writer can produce one. The profile functions give those lines
+//   a nameless section that hides "[]".
+// - A comment is never a key; the profile functions find one asked for by its text (";k").
 // - Bytes are kept as they are: a NUL does not end a value, and values have no length limit.
 //
 // Parsing is linear in the size of the text (read up to 4 GiB). Reads of small sections scan them; sections of

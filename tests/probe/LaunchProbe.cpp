@@ -4,7 +4,7 @@
 //   folder=<current folder>
 //   showWindow=<STARTUPINFO.wShowWindow, or -1 without STARTF_USESHOWWINDOW>
 // The file appears whole (written under another name, then renamed), so a test polling for it
-// never reads half of it.
+// never reads half of it. It carries two icons (ProbeIcons.rc) for the icon tests.
 #include <windows.h>
 
 #include <string>

@@ -5,17 +5,31 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "platform/win32/GdiCanvas.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Unicode.h"
+#include "probe/ProbeIcons.h"
 #include "win32/DibSurface.h"
 
 namespace tarnwick {
 namespace {
 
 constexpr COLORREF kMaskColour = RGB(255, 0, 255);
-constexpr COLORREF kBackground = RGB(0x20, 0x40, 0x80);  // in no glyph
+constexpr COLORREF kBackground = RGB(0x20, 0x40, 0x80);  // in no glyph and no probe icon
+
+namespace fs = std::filesystem;
+
+// This test program carries the probe's icons (ProbeIcons.rc).
+std::string OwnExe() {
+  std::wstring path(32768, L'\0');
+  path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+  return Narrow(path);
+}
 
 // The GLYPHS strip of this executable as COLORREFs, row by row; empty if it cannot be read.
 std::vector<COLORREF> ReadStrip(int& width) {
@@ -103,6 +117,106 @@ TEST_F(Win32IconsTest, EveryGlyphDrawsItsStripPixelsThroughTheMask) {
     EXPECT_GT(transparent, 0);
     EXPECT_EQ(ChangedOutside(origin), 0);
   }
+}
+
+// A scratch folder with a document (no icon resources, no association under Wine) in it.
+class Win32IconsFilesTest : public Win32IconsTest {
+ protected:
+  void SetUp() override {
+    Win32IconsTest::SetUp();
+    folder_ = fs::temp_directory_path() / (L"tarnwick-icons-" + std::to_wstring(GetCurrentProcessId()));
+    fs::create_directories(folder_);
+    std::ofstream(Document()) << "notes";
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+  }
+  fs::path Document() const { return folder_ / L"notes \u00E9.txt"; }
+  std::string Path(const fs::path& path) const { return Narrow(path.wstring()); }
+
+  fs::path folder_;
+};
+
+// Every extraction appends exactly one image, at the end, and draws as the file's large icon
+// scaled to 16 x 16: its colour, not the 16 x 16 image's, with the transparent corner of the
+// first icon kept transparent by the mask.
+TEST_F(Win32IconsFilesTest, ExtractedIconsAreTheLargeIconScaledIntoOneNewImage) {
+  struct Case {
+    const char* name;
+    bool associated;
+    int iconIndex;
+    COLORREF colour;
+    bool clearCorner;
+  };
+  const Case cases[] = {
+      {"the program's own icon", true, 0, test::kFirstIconLarge, true},
+      {"icon number 0", false, 0, test::kFirstIconLarge, true},
+      {"icon number 1", false, 1, test::kSecondIconLarge, false},
+  };
+  const Point origin{20, 8};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const int before = icons_.ImageCount();
+    const int image = c.associated ? icons_.AddAssociatedIcon(OwnExe()) : icons_.AddFileIcon(OwnExe(), c.iconIndex);
+    ASSERT_EQ(image, before);
+    EXPECT_EQ(icons_.ImageCount(), before + 1);
+
+    surface_.Fill(kBackground);
+    GdiCanvas(surface_.Dc(), icons_.ImageList()).DrawImage(image, origin);
+    EXPECT_EQ(surface_.At(origin.x + 10, origin.y + 10), c.colour);
+    EXPECT_EQ(surface_.At(origin.x + 15, origin.y + 15), c.colour);
+    // The 8 x 8 corner of the 32 x 32 image is 4 x 4 at 16 x 16.
+    EXPECT_EQ(surface_.At(origin.x + 1, origin.y + 1), c.clearCorner ? kBackground : c.colour);
+    EXPECT_EQ(ChangedOutside(origin), 0);
+  }
+}
+
+// Wine's ExtractAssociatedIconW has nothing for a document; the shell's file information has.
+TEST_F(Win32IconsFilesTest, ADocumentGetsAnIconToo) {
+  const int before = icons_.ImageCount();
+  EXPECT_EQ(icons_.AddAssociatedIcon(Path(Document())), before);
+  EXPECT_EQ(icons_.ImageCount(), before + 1);
+}
+
+TEST_F(Win32IconsFilesTest, NoIconAddsNoImage) {
+  struct Case {
+    const char* name;
+    bool associated;
+    std::string file;
+    int iconIndex;
+  };
+  const Case cases[] = {
+      {"associated icon of a missing file", true, Path(folder_ / L"missing.exe"), 0},
+      {"associated icon of a folder", true, Path(folder_), 0},
+      {"associated icon of no file at all", true, "", 0},
+      {"icon of a missing file", false, Path(folder_ / L"missing.exe"), 0},
+      {"icon of a file without icons", false, Path(Document()), 0},
+      {"icon number past the last one", false, OwnExe(), 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const int before = icons_.ImageCount();
+    EXPECT_EQ(c.associated ? icons_.AddAssociatedIcon(c.file) : icons_.AddFileIcon(c.file, c.iconIndex), -1);
+    EXPECT_EQ(icons_.ImageCount(), before);
+  }
+}
+
+// Every icon handle an extraction makes is destroyed again. Only Windows counts a process's
+// USER objects; Wine's GetGuiResources always answers 0.
+TEST_F(Win32IconsFilesTest, ExtractionsLeaveNoIconHandlesBehind) {
+  const auto userObjects = [] { return GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS); };
+  if (userObjects() == 0) GTEST_SKIP() << "GetGuiResources counts nothing here (Wine)";
+  icons_.AddFileIcon(OwnExe(), 0);  // loads what the first extraction loads once per process
+  icons_.AddAssociatedIcon(Path(Document()));
+  const DWORD before = userObjects();
+  for (int i = 0; i < 100; ++i) {
+    icons_.AddFileIcon(OwnExe(), i % 2);
+    icons_.AddAssociatedIcon(OwnExe());
+    icons_.AddAssociatedIcon(Path(Document()));
+    icons_.AddFileIcon(Path(folder_ / L"missing.exe"), 0);
+  }
+  EXPECT_LE(userObjects(), before + 5);
 }
 
 }  // namespace

@@ -2,13 +2,17 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "platform/win32/Unicode.h"
 #include "platform/win32/Win32WindowFactory.h"
 #include "win32/MessagePump.h"
 
@@ -65,6 +69,14 @@ class RecordingEvents final : public WindowEvents {
   }
   void FormTrayClick(MouseButton button) override { trayClicks.push_back(Text(button)); }
   void FormTaskbarCreated() override { ++taskbarCreations; }
+  void FormHotkey(int hotkeyId) override {
+    hotkeys.push_back(hotkeyId);
+    Raise();
+  }
+  void FormDropFiles(Point point, bool inClient, const std::vector<std::string>& files) override {
+    drops.push_back({point, inClient, files});
+    Raise();
+  }
 
   Throw raise = Throw::Nothing;
   int paints = 0;
@@ -74,6 +86,13 @@ class RecordingEvents final : public WindowEvents {
   std::vector<int> timers;
   std::vector<std::string> mouse;
   std::vector<std::string> trayClicks;
+  std::vector<int> hotkeys;
+  struct Drop {
+    Point point;
+    bool inClient;
+    std::vector<std::string> files;
+  };
+  std::vector<Drop> drops;
 
  private:
   void Raise() {
@@ -489,6 +508,78 @@ TEST_F(Win32WindowTest, ClientToScreenOffsetsByTheWindowOrigin) {
   auto window = Make(Spec());
   EXPECT_EQ(window->ClientToScreen(Point{0, 0}), (Point{30, 40}));
   EXPECT_EQ(window->ClientToScreen(Point{-5, 7}), (Point{25, 47}));
+}
+
+TEST_F(Win32WindowTest, HotkeyMessagesReportTheirId) {
+  auto window = Make(Spec());
+  for (WPARAM id : {WPARAM{0}, WPARAM{7}, WPARAM{40000}}) {
+    PostMessageW(HandleOf(window), WM_HOTKEY, id, MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_F5));
+  }
+  ASSERT_TRUE(PumpUntil([&] { return events_.hotkeys.size() == 3; }, 1000));
+  EXPECT_EQ(events_.hotkeys, (std::vector<int>{0, 7, 40000}));
+}
+
+// A drop as the shell hands it over: a DROPFILES block of UTF-16 names, each ended by a NUL,
+// with one more NUL after the last. fNC set means the point lies outside the client area.
+HGLOBAL MakeDrop(POINT point, bool nonClient, const std::vector<std::wstring>& names) {
+  std::wstring list;
+  for (const std::wstring& name : names) list += name + L'\0';
+  list += L'\0';
+  const size_t bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->pt = point;
+  drop->fNC = nonClient;
+  drop->fWide = TRUE;
+  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  return memory;
+}
+
+// GlobalFlags of memory that DragFinish has freed.
+bool Released(HGLOBAL memory) { return GlobalFlags(memory) == GMEM_INVALID_HANDLE; }
+
+TEST_F(Win32WindowTest, DroppedFilesArriveWholeInDropOrderAndTheDropIsReleased) {
+  std::wstring longName = L"C:\\";
+  while (longName.size() < 1500) longName += std::wstring(90, L'n') + L"\\";
+  longName += L"end.txt";
+  const std::wstring unicodeName = L"C:\\d\u00E9j\u00E0 vu\\\u2713 \U0001D11E.doc";
+  struct Case {
+    const char* name;
+    POINT point;
+    bool nonClient;
+    std::vector<std::wstring> files;
+  };
+  const Case cases[] = {
+      {"in the client area", {12, 34}, false, {L"C:\\a.txt", unicodeName, longName}},
+      {"outside the client area", {-5, 500}, true, {L"C:\\b.txt"}},
+  };
+  auto window = Make(Spec());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    events_.drops.clear();
+    HGLOBAL memory = MakeDrop(c.point, c.nonClient, c.files);
+    SendMessageW(HandleOf(window), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    ASSERT_EQ(events_.drops.size(), 1u);
+    const auto& drop = events_.drops[0];
+    EXPECT_EQ(drop.point, (Point{c.point.x, c.point.y}));
+    EXPECT_EQ(drop.inClient, !c.nonClient);
+    std::vector<std::string> expected;
+    for (const std::wstring& file : c.files) expected.push_back(Narrow(file));
+    EXPECT_EQ(drop.files, expected);
+    EXPECT_TRUE(Released(memory));
+  }
+}
+
+TEST_F(Win32WindowTest, ADropIsReleasedWhenItsHandlerThrows) {
+  auto window = Make(Spec());
+  events_.raise = Throw::StdException;
+  HGLOBAL memory = MakeDrop({1, 1}, false, {L"C:\\a.txt"});
+  SendMessageW(HandleOf(window), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+  EXPECT_EQ(events_.drops.size(), 1u);
+  EXPECT_EQ(dialogs_.errors, std::vector<std::string>{"boom"});
+  EXPECT_TRUE(Released(memory));
 }
 
 }  // namespace

@@ -33,6 +33,14 @@ struct GdiObjectTraits {
   static void Close(Value object) noexcept { ::DeleteObject(object); }
 };
 
+// Icons made or extracted by the program (ExtractIconExW, CreateIconIndirect, ...); never
+// shared icons from LoadIcon, which must not be destroyed.
+struct IconTraits {
+  using Value = HICON;
+  static Value Invalid() noexcept { return nullptr; }
+  static void Close(Value icon) noexcept { ::DestroyIcon(icon); }
+};
+
 // A DC made with CreateCompatibleDC; a DC taken from a window is a WindowDc instead.
 struct MemoryDcTraits {
   using Value = HDC;
@@ -46,6 +54,7 @@ using UniqueHwnd = UniqueHandle<WindowTraits>;
 template <typename T>
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits<T>>;
 using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
+using UniqueIcon = UniqueHandle<IconTraits>;
 
 // The DC of a window (or of the screen, for a null window) from GetDC. ReleaseDC needs the
 // window as well as the DC, so both are kept.

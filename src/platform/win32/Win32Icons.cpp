@@ -1,6 +1,13 @@
 #include "platform/win32/Win32Icons.h"
 
+#include <shellapi.h>
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
 #include "platform/win32/Handles.h"
+#include "platform/win32/Unicode.h"
 
 namespace tarnwick {
 
@@ -18,19 +25,67 @@ void AddBuiltInGlyphs(HIMAGELIST list, HINSTANCE module) {
   ImageList_AddMasked(list, strip.Get(), kGlyphMaskColor);
 }
 
+// A file, not a folder: a folder item shows no icon, as for a missing file.
+bool IsExistingFile(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+HICON ShellAssociatedIcon(HINSTANCE module, const std::wstring& path) {
+  // ExtractAssociatedIconW writes into the path (the file it took the icon from); Wine writes
+  // its own module's path there, which may be longer than ours.
+  std::vector<wchar_t> buffer(path.begin(), path.end());
+  buffer.resize(std::max<size_t>(buffer.size() + 1, 32768), L'\0');
+  WORD index = 0;
+  return ExtractAssociatedIconW(module, buffer.data(), &index);
+}
+
+// Wine's ExtractAssociatedIconW returns null for documents and for programs without icons,
+// where Windows gives the associated or a generic icon; the shell's file information has one
+// for every existing file.
+HICON FileInfoIcon(const std::wstring& path) {
+  SHFILEINFOW info{};
+  if (SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON) == 0) return nullptr;
+  return info.hIcon;
+}
+
 }  // namespace
 
 Win32Icons::Win32Icons(HINSTANCE module)
-    : list_(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, kBuiltInCount, 16)) {
+    : module_(module),
+      list_(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, kBuiltInCount, 16)) {
   if (!list_) return;
   // CLR_NONE makes ILD_NORMAL draw through the mask instead of onto a background colour.
   ImageList_SetBkColor(list_.Get(), CLR_NONE);
   AddBuiltInGlyphs(list_.Get(), module);
 }
 
-int Win32Icons::AddAssociatedIcon(const std::string& /*file*/) { return -1; }
+int Win32Icons::AddAssociatedIcon(const std::string& file) {
+  const std::wstring path = Widen(file);
+  if (path.empty() || !IsExistingFile(path)) return -1;
+  UniqueIcon icon(ShellAssociatedIcon(module_, path));
+  if (!icon) icon.Reset(FileInfoIcon(path));
+  return AddIcon(icon.Get());
+}
 
-int Win32Icons::AddFileIcon(const std::string& /*file*/, int /*iconIndex*/) { return -1; }
+int Win32Icons::AddFileIcon(const std::string& file, int iconIndex) {
+  const std::wstring path = Widen(file);
+  if (path.empty()) return -1;
+  HICON large = nullptr;
+  const UINT count = ExtractIconExW(path.c_str(), iconIndex, &large, nullptr, 1);
+  // Wine reports a missing file as 0xFFFFFFFF (Windows as 0), and after either failure leaves
+  // garbage in the handle, so only the count says whether there is an icon to own.
+  if (count == 0 || count == UINT_MAX) return -1;
+  UniqueIcon icon(large);
+  return AddIcon(icon.Get());
+}
+
+// ImageList_AddIcon draws the icon into the list's 16 x 16 cell, scaling the large icon, and
+// takes its mask (or alpha) along. The list keeps a copy, so the caller still owns the icon.
+int Win32Icons::AddIcon(HICON icon) {
+  if (icon == nullptr || !list_) return -1;
+  return ImageList_AddIcon(list_.Get(), icon);
+}
 
 int Win32Icons::ImageCount() const { return list_ ? ImageList_GetImageCount(list_.Get()) : 0; }
 

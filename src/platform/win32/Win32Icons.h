@@ -25,8 +25,8 @@ class Win32Icons final : public Icons {
 
   explicit Win32Icons(HINSTANCE module = GetModuleHandleW(nullptr));
 
-  // Items show no icon yet: extracting icons into the list comes with its own change. Until
-  // then every request reports "no icon", which callers already handle.
+  // Each adds the file's large icon, scaled to 16 x 16 with its mask, as one new image; -1 and
+  // nothing added when there is no icon. Every icon handle extracted is destroyed again.
   int AddAssociatedIcon(const std::string& file) override;
   int AddFileIcon(const std::string& file, int iconIndex) override;
   int ImageCount() const override;
@@ -34,6 +34,9 @@ class Win32Icons final : public Icons {
   HIMAGELIST ImageList() const { return list_.Get(); }
 
  private:
+  int AddIcon(HICON icon);
+
+  HINSTANCE module_;
   UniqueImageList list_;
 };
 

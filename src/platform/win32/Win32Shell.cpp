@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include <objbase.h>
 #include <shellapi.h>
 
+#include "platform/win32/ComInit.h"
 #include "platform/win32/Unicode.h"
 
 namespace tarnwick {
@@ -13,22 +13,6 @@ namespace {
 
 HWND ToHwnd(WindowId window) { return reinterpret_cast<HWND>(window); }
 WindowId ToWindowId(HWND window) { return reinterpret_cast<WindowId>(window); }
-
-// ShellExecute may hand the file to a shell extension, which needs COM on the calling thread.
-// Balanced per call; a thread already in another apartment mode is left as it is.
-class ComForShellExecute {
- public:
-  ComForShellExecute()
-      : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
-  ~ComForShellExecute() {
-    if (initialised_) CoUninitialize();
-  }
-  ComForShellExecute(const ComForShellExecute&) = delete;
-  ComForShellExecute& operator=(const ComForShellExecute&) = delete;
-
- private:
-  bool initialised_;
-};
 
 // Empty text is passed as null: ShellExecuteW then uses no parameters or the current folder.
 const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
@@ -42,7 +26,8 @@ void Win32Shell::Open(const std::string& file, const std::string& parameters, co
   const std::wstring wideFile = Widen(file);
   const std::wstring wideParameters = Widen(parameters);
   const std::wstring wideFolder = Widen(folder);
-  ComForShellExecute com;
+  // ShellExecute may hand the file to a shell extension, which needs COM on this thread.
+  ComInit com;
   // Null verb: the file type's default action, "open" where there is no other.
   ShellExecuteW(nullptr, nullptr, wideFile.c_str(), OrNull(wideParameters), OrNull(wideFolder), showCommand);
 }

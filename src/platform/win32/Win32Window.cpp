@@ -5,9 +5,11 @@
 
 #include <exception>
 #include <utility>
+#include <vector>
 
 #include "platform/win32/GdiCanvas.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Tray.h"
 
 namespace tarnwick {
@@ -206,6 +208,12 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEACTIVATE:
       if (noActivate_) return MA_NOACTIVATE;
       return DefWindowProcW(hwnd_, message, wParam, lParam);
+    case WM_HOTKEY:
+      Guarded([this, wParam] { events_.FormHotkey(static_cast<int>(wParam)); });
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HDROP>(wParam));
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
     case kTrayCallbackMessage:
       OnTrayCallback(lParam);
       return DefWindowProcW(hwnd_, message, wParam, lParam);
@@ -250,6 +258,32 @@ void Win32Window::OnTrayCallback(LPARAM mouseMessage) {
   } else if (mouseMessage == WM_RBUTTONDOWN) {
     Guarded([this] { events_.FormTrayClick(MouseButton::Right); });
   }
+}
+
+// The names are read whole, however long (DragQueryFileW reports each length, so there is no
+// 1023-character limit), then the drop is released before the handler runs: a handler that
+// throws or opens a box must not keep the drop's memory.
+void Win32Window::OnDropFiles(HDROP drop) {
+  std::vector<std::string> files;
+  POINT point{};
+  bool inClient = false;
+  const std::optional<std::string> error = Catch([&] {
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    files.reserve(count);
+    for (UINT i = 0; i < count; ++i) {
+      std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+      name.resize(DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
+      // A name holding a lone surrogate has no UTF-8 form; it is left out.
+      if (std::string file = Narrow(name); !file.empty()) files.push_back(std::move(file));
+    }
+    inClient = DragQueryPoint(drop, &point) != FALSE;
+  });
+  DragFinish(drop);
+  if (error) {
+    Report(*error);
+    return;
+  }
+  Guarded([&] { events_.FormDropFiles(Point{point.x, point.y}, inClient, files); });
 }
 
 void Win32Window::Paint() {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <optional>
 #include <string>
@@ -59,6 +60,7 @@ class Win32Window final : public Window {
   void OnButtonDown(MouseButton button, LPARAM lParam);
   void OnButtonUp(MouseButton button, LPARAM lParam);
   void OnTrayCallback(LPARAM mouseMessage);
+  void OnDropFiles(HDROP drop);
 
   // Runs a handler; returns the text of an exception it threw.
   template <typename Handler>

@@ -128,14 +128,20 @@ TEST_F(ApplicationTest, TheEndOfTheSessionSavesWithAutosaveOn) {
   EXPECT_EQ(saved.ReadInt("Setting", "Autosave", -1), 1);
 }
 
-TEST_F(ApplicationTest, AFailedSaveIsReportedAndKeepsThePreviousFile) {
+TEST(ApplicationSaveTest, AFailureAtAnyStepOfTheSaveIsReportedAndKeepsThePreviousFile) {
+  using Step = FakeFileSystem::Step;
   const std::string original = "[Setting]\r\nVersion=2.0\r\nExtra=1\r\n";
-  ConfigFile() = original;
-  fake.files.failStep = FakeFileSystem::Step::Replace;
-  Run([&] { CloseMainWindow(); });
-  EXPECT_EQ(ConfigFile(), original);
-  EXPECT_EQ(fake.dialogs.errors, std::vector<std::string>{"Unable to write to C:\\Tools\\Tarnwick\\Tarnwick.ini"});
-  EXPECT_EQ(fake.files.files.size(), 1u);
+  for (const Step step : {Step::Create, Step::Write, Step::Flush, Step::Close, Step::Replace}) {
+    SCOPED_TRACE(static_cast<int>(step));
+    fakes::FakePlatform fake;
+    fake.files.files[fake.ConfigPath()] = original;
+    fake.files.failStep = step;
+    fake.host.whileRunning = [&] { fake.windows.Find("Tarnwick")->events.FormClose(); };
+    RunApplication(fake.platform);
+    EXPECT_EQ(fake.files.files[fake.ConfigPath()], original);
+    EXPECT_EQ(fake.dialogs.errors, std::vector<std::string>{"Unable to write to C:\\Tools\\Tarnwick\\Tarnwick.ini"});
+    EXPECT_EQ(fake.files.files.size(), 1u);
+  }
 }
 
 TEST_F(ApplicationTest, PathsOutsideTheCodePageSurviveAndTheFileStaysAnsiOtherwise) {

@@ -72,6 +72,29 @@ TEST_F(ItemTableTest, AddItem_NegativeCellBecomesZero) {
   EXPECT_EQ(table.At(0).Row, 0);
 }
 
+TEST_F(ItemTableTest, AddItem_CellsBeyondTheLargestAreBroughtDownWithoutOverflow) {
+  table.AddItem(Make("A", INT32_MAX, INT32_MAX));
+  table.AddItem(Make("B", INT32_MAX, INT32_MAX));
+  EXPECT_EQ(table.At(0).Column, kMaxCellIndex);
+  EXPECT_EQ(table.At(0).Row, kMaxCellIndex);
+  EXPECT_EQ(table.At(1).Row, kMaxCellIndex + 1);
+  EXPECT_EQ(table.MenuRows[0], kMaxCellIndex + 2);
+}
+
+// Moves and removals free rows that a filled column had; later items must find them.
+TEST_F(ItemTableTest, AddItem_FindsRowsFreedInAFilledColumn) {
+  for (const char* name : {"A", "B", "C", "D"}) table.AddItem(Make(name, 0, 0));
+  table.RemoveItemAt(0, 1, 0);        // B
+  table.MoveItem(2, 1, 0);            // D from row 3 to column 1
+  table.AddItem(Make("E", 0, 0));
+  table.AddItem(Make("F", 0, 0));
+  table.AddItem(Make("G", 0, 2));
+  EXPECT_EQ(table.At(3).Description, "E");
+  EXPECT_EQ(table.At(3).Row, 1);
+  EXPECT_EQ(table.At(4).Row, 3);
+  EXPECT_EQ(table.At(5).Row, 4);
+}
+
 TEST_F(ItemTableTest, AddItem_NeverLandsOnAnOccupiedCellAfterTheRowCountWasLowered) {
   table.AddItem(Make("A", 0, 0));
   table.AddItem(Make("B", 0, 0));

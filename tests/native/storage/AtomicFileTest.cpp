@@ -29,7 +29,9 @@ TEST(AtomicFile, CreatesAMissingFileAndWritesAnEmptyOne) {
   EXPECT_EQ(files.files.at(kPath), "");
 }
 
-TEST(AtomicFile, AFailureAtAnyStepKeepsTheOldFileExactly) {
+// Whatever step fails, the path holds the complete old file (or still nothing), never a part
+// of the new one, and nothing else is left behind.
+TEST(AtomicFile, AFailureAtAnyStepLeavesTheOldFileOrNone) {
   struct Case {
     const char* name;
     Step step;
@@ -37,19 +39,26 @@ TEST(AtomicFile, AFailureAtAnyStepKeepsTheOldFileExactly) {
   };
   const Case cases[] = {
       {"create", Step::Create, 1}, {"first write", Step::Write, 1}, {"third write", Step::Write, 3},
-      {"flush", Step::Flush, 1},   {"close", Step::Close, 1},       {"replace", Step::Replace, 1},
+      {"last write", Step::Write, 4}, {"flush", Step::Flush, 1},   {"close", Step::Close, 1},
+      {"replace", Step::Replace, 1},
   };
-  const std::string big(200 * 1024, 'n');
+  const std::string big(200 * 1024, 'n');  // four chunks
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    fakes::FakeFileSystem files;
-    files.files[kPath] = "old contents";
-    files.failStep = c.step;
-    files.failOnWriteNumber = c.writeNumber;
-    EXPECT_FALSE(WriteFileAtomically(files, kPath, big));
-    EXPECT_EQ(files.files[kPath], "old contents");
-    EXPECT_EQ(files.files.size(), 1u) << "the temporary file was left behind";
-    EXPECT_EQ(files.OpenHandles(), 0u);
+    for (const bool existed : {true, false}) {
+      SCOPED_TRACE(std::string(c.name) + (existed ? ", file existed" : ", no file before"));
+      fakes::FakeFileSystem files;
+      if (existed) files.files[kPath] = "old contents";
+      files.failStep = c.step;
+      files.failOnWriteNumber = c.writeNumber;
+      EXPECT_FALSE(WriteFileAtomically(files, kPath, big));
+      if (existed) {
+        EXPECT_EQ(files.files[kPath], "old contents");
+      } else {
+        EXPECT_FALSE(files.FileExists(kPath));
+      }
+      EXPECT_EQ(files.files.size(), existed ? 1u : 0u) << "the temporary file was left behind";
+      EXPECT_EQ(files.OpenHandles(), 0u);
+    }
   }
 }
 
