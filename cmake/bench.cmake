@@ -17,6 +17,14 @@ if(NOT WIN32)
     ${CMAKE_SOURCE_DIR}/tests/fakes/Cp1252CodePage.cpp)
   target_include_directories(tarnwick_bench PRIVATE ${CMAKE_SOURCE_DIR}/bench ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(tarnwick_bench PRIVATE tarnwick_core benchmark::benchmark)
+
+  # The menu window's hot paths: a trigger-monitor tick, placing and painting a large menu.
+  add_executable(tarnwick_menu_bench
+    ${CMAKE_SOURCE_DIR}/bench/MenuBench.cpp
+    ${CMAKE_SOURCE_DIR}/tests/fakes/FakePlatform.cpp
+    ${CMAKE_SOURCE_DIR}/tests/fakes/Cp1252CodePage.cpp)
+  target_include_directories(tarnwick_menu_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(tarnwick_menu_bench PRIVATE tarnwick_core benchmark::benchmark)
   return()
 endif()
 

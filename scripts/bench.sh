@@ -6,7 +6,9 @@
 #   1. Native: a Release build (-O2) in build/bench runs tarnwick_bench (Google Benchmark): load
 #      and save of generated files of 100, 1,000, 5,000 and 20,000 items, with the time per item
 #      fitted to a line (BM_*_BigO, BM_*_RMS: a small RMS means linear) and the peak heap of one
-#      run (peak_heap). Extra Google Benchmark flags go in BENCH_FLAGS.
+#      run (peak_heap); then tarnwick_menu_bench: one trigger-monitor tick, and placing plus
+#      painting a 20 x 50 menu of 1,000 items through a recording canvas. Extra Google Benchmark
+#      flags go in BENCH_FLAGS.
 #   2. Wine: the windows preset's build runs tarnwick_profile_bench, which loads the same files
 #      through our loader and through the Windows profile functions and prints both times. ITEMS
 #      are its sizes (default: 100 1000); the profile functions need about 2 s for 1,000 items
@@ -25,10 +27,12 @@ status=0
 echo "==> native benchmarks (Release, -O2)"
 if cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
      -DTARNWICK_TESTS=OFF -DTARNWICK_BENCH=ON >/dev/null &&
-   cmake --build build/bench --parallel "$jobs" --target tarnwick_bench >/dev/null; then
+   cmake --build build/bench --parallel "$jobs" --target tarnwick_bench tarnwick_menu_bench >/dev/null; then
   # shellcheck disable=SC2086
   build/bench/tarnwick_bench --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
     ${BENCH_FLAGS:-} || status=1
+  # shellcheck disable=SC2086
+  build/bench/tarnwick_menu_bench ${BENCH_FLAGS:-} || status=1
 else
   echo "bench: native benchmark not built (is libbenchmark-dev installed?)"
   status=1
