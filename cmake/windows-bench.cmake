@@ -1,9 +1,9 @@
 # Benchmarks of the menu window with the Win32 platform objects: start-up with and without icon
 # sharing, and the pop-up and paint of a large menu. Run under Wine; see the README.
-add_executable(tarnwick_menu_bench ${CMAKE_SOURCE_DIR}/bench/win32/MenuWindowBench.cpp)
-target_link_libraries(tarnwick_menu_bench PRIVATE tarnwick_win32 psapi)
-target_link_options(tarnwick_menu_bench PRIVATE -municode ${TARNWICK_STATIC_RUNTIME})
-set_target_properties(tarnwick_menu_bench PROPERTIES
+add_executable(tarnwick_menu_window_bench ${CMAKE_SOURCE_DIR}/bench/win32/MenuWindowBench.cpp)
+target_link_libraries(tarnwick_menu_window_bench PRIVATE tarnwick_win32 psapi)
+target_link_options(tarnwick_menu_window_bench PRIVATE -municode ${TARNWICK_STATIC_RUNTIME})
+set_target_properties(tarnwick_menu_window_bench PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY $<1:${CMAKE_BINARY_DIR}>)
 # Its 20 programs are copies of Tarnwick.exe, taken from beside it.
-add_dependencies(tarnwick_menu_bench Tarnwick)
+add_dependencies(tarnwick_menu_window_bench Tarnwick)

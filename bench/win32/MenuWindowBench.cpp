@@ -16,7 +16,7 @@
 // The 20 programs are copies of Tarnwick.exe (beside this program) in a scratch folder, which
 // is removed afterwards.
 //
-// Usage: tarnwick_menu_bench [RUNS]   (default 7)
+// Usage: tarnwick_menu_window_bench [RUNS]   (default 7)
 #include <windows.h>
 
 #include <psapi.h>
