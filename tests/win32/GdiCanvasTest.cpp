@@ -43,7 +43,7 @@ class GdiCanvasTest : public ::testing::Test {
   }
 
   test::DibSurface surface_{160, 40};
-  GdiFontCache fonts_;
+  GdiFontCache m_fonts;
 };
 
 struct PixelCase {
@@ -60,7 +60,7 @@ void ExpectPixels(const test::DibSurface& surface, std::initializer_list<PixelCa
 }
 
 TEST_F(GdiCanvasTest, FillRectCoversLeftTopButNotRightBottom) {
-  GdiCanvas canvas(surface_.Dc(), nullptr, fonts_);
+  GdiCanvas canvas(surface_.Dc(), nullptr, m_fonts);
   canvas.FillRect(Rect{2, 3, 5, 6}, kRed);
   ExpectPixels(surface_, {{2, 3, kRed}, {4, 5, kRed}, {5, 5, kWhite}, {4, 6, kWhite}, {1, 3, kWhite}, {2, 2, kWhite}});
 }
@@ -82,7 +82,7 @@ TEST_F(GdiCanvasTest, ThinLineCoversStartUpToButNotIncludingEnd) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     surface_.Fill(kWhite);
-    { GdiCanvas(surface_.Dc(), nullptr, fonts_).Line(c.from, c.to, kRed, 1); }
+    { GdiCanvas(surface_.Dc(), nullptr, m_fonts).Line(c.from, c.to, kRed, 1); }
     const int dx = (c.to.x > c.from.x) - (c.to.x < c.from.x);
     const int dy = (c.to.y > c.from.y) - (c.to.y < c.from.y);
     std::vector<Point> expected;
@@ -99,7 +99,7 @@ TEST_F(GdiCanvasTest, ThinLineCoversStartUpToButNotIncludingEnd) {
 TEST_F(GdiCanvasTest, WideLineIsCentredAndThePenIsDeselected) {
   const HGDIOBJ penBefore = GetCurrentObject(surface_.Dc(), OBJ_PEN);
   {
-    GdiCanvas canvas(surface_.Dc(), nullptr, fonts_);
+    GdiCanvas canvas(surface_.Dc(), nullptr, m_fonts);
     canvas.Line(Point{10, 2}, Point{10, 16}, kBlue, 3);
     // Deselected at once, so that it could be deleted: the DC is as it was.
     EXPECT_EQ(GetCurrentObject(surface_.Dc(), OBJ_PEN), penBefore);
@@ -109,7 +109,7 @@ TEST_F(GdiCanvasTest, WideLineIsCentredAndThePenIsDeselected) {
 
 TEST_F(GdiCanvasTest, ColourHighByteIsIgnored) {
   // 0x01BBGGRR would ask GDI for palette entry RR.
-  GdiCanvas canvas(surface_.Dc(), nullptr, fonts_);
+  GdiCanvas canvas(surface_.Dc(), nullptr, m_fonts);
   canvas.FillRect(Rect{0, 0, 4, 4}, 0x01FF0000);
   EXPECT_EQ(At(1, 1), kBlue);
 }
@@ -135,7 +135,7 @@ TEST_F(GdiCanvasTest, TextInRectFillsTheRectAndClipsTheTextToIt) {
     SCOPED_TRACE(c.name);
     surface_.Fill(kWhite);
     {
-      GdiCanvas canvas(surface_.Dc(), nullptr, fonts_);
+      GdiCanvas canvas(surface_.Dc(), nullptr, m_fonts);
       canvas.SetFont(FontSpec{"MS Sans Serif", 10, true, false});
       canvas.TextInRect(c.rect, c.origin, c.text, kRed, kGreen);
     }
@@ -168,7 +168,7 @@ TEST_F(GdiCanvasTest, OpaqueTextPaintsItsBackgroundOverTheTextCellsOnly) {
     surface_.Fill(kWhite);
     SIZE extent{};
     {
-      GdiCanvas canvas(surface_.Dc(), nullptr, fonts_);
+      GdiCanvas canvas(surface_.Dc(), nullptr, m_fonts);
       canvas.SetFont(c.font);
       canvas.OpaqueText(Point{10, 8}, c.text, kBlack, kBlue);
       const std::wstring wide = Widen(c.text);
@@ -194,7 +194,7 @@ TEST_F(GdiCanvasTest, OpaqueTextPaintsItsBackgroundOverTheTextCellsOnly) {
 }
 
 TEST_F(GdiCanvasTest, TextWidthFollowsTextSizeAndWeight) {
-  GdiCanvas canvas(surface_.Dc(), nullptr, fonts_);
+  GdiCanvas canvas(surface_.Dc(), nullptr, m_fonts);
   canvas.SetFont(kMenuFont);
   const int note = canvas.TextWidth("Note");
   const int notepad = canvas.TextWidth("Notepad");
@@ -210,8 +210,8 @@ TEST_F(GdiCanvasTest, TextWidthFollowsTextSizeAndWeight) {
 
 // Column widths are measured before the window paints; they must match the painted text.
 TEST_F(GdiCanvasTest, TextWidthEqualsTheMeasurerForTheSameFont) {
-  GdiTextMeasure measure(fonts_);
-  GdiCanvas canvas(surface_.Dc(), nullptr, fonts_);
+  GdiTextMeasure measure(m_fonts);
+  GdiCanvas canvas(surface_.Dc(), nullptr, m_fonts);
   const FontSpec fonts[] = {kMenuFont, kSeparatorFont, {"MS Sans Serif", 12, true, true}, {"Courier New", 9}};
   const char* texts[] = {"Notepad", "Control Panel (2)", "\xC3\x89" "diteur \xE2\x9C\x93", ""};
   for (const FontSpec& font : fonts) {
@@ -232,7 +232,7 @@ TEST_F(GdiCanvasTest, FontsAreCachedAndTheDcIsRestored) {
   const COLORREF backBefore = GetBkColor(dc);
   const int modeBefore = GetBkMode(dc);
   {
-    GdiCanvas canvas(dc, nullptr, fonts_);
+    GdiCanvas canvas(dc, nullptr, m_fonts);
     for (int item = 0; item < 1000; ++item) {
       canvas.SetFont(kSeparatorFont);
       canvas.OpaqueText(Point{0, 0}, "-", kRed, kGreen);
@@ -241,7 +241,7 @@ TEST_F(GdiCanvasTest, FontsAreCachedAndTheDcIsRestored) {
     }
     EXPECT_NE(GetCurrentObject(dc, OBJ_FONT), fontBefore);
   }
-  EXPECT_EQ(fonts_.Size(), 2u);
+  EXPECT_EQ(m_fonts.Size(), 2u);
   EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), fontBefore);
   EXPECT_EQ(GetTextColor(dc), textBefore);
   EXPECT_EQ(GetBkColor(dc), backBefore);

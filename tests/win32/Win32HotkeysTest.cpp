@@ -78,15 +78,15 @@ class Win32HotkeysTest : public ::testing::Test {
     spec.toolWindow = true;
     return spec;
   }
-  NoDialogs dialogs_;
-  NoEvents events_;
-  Win32WindowFactory factory_{dialogs_, nullptr};
+  NoDialogs m_dialogs;
+  NoEvents m_events;
+  Win32WindowFactory factory_{m_dialogs, nullptr};
   Win32Hotkeys hotkeys_;
 };
 
 TEST_F(Win32HotkeysTest, ACombinationBelongsToOneWindowUntilUnregistered) {
-  auto first = factory_.Create(Spec(), events_);
-  auto second = factory_.Create(Spec(), events_);
+  auto first = factory_.Create(Spec(), m_events);
+  auto second = factory_.Create(Spec(), m_events);
 
   ASSERT_TRUE(hotkeys_.Register(*first, 1, kCtrlShiftWin, kOtherKey));
   EXPECT_FALSE(hotkeys_.Register(*second, 2, kCtrlShiftWin, kOtherKey));
@@ -96,7 +96,7 @@ TEST_F(Win32HotkeysTest, ACombinationBelongsToOneWindowUntilUnregistered) {
 }
 
 TEST_F(Win32HotkeysTest, PressingTheKeysPostsTheHotkeyToItsWindow) {
-  auto window = factory_.Create(Spec(), events_);
+  auto window = factory_.Create(Spec(), m_events);
   HWND hwnd = static_cast<Win32Window&>(*window).Handle();
   ASSERT_TRUE(hotkeys_.Register(*window, 5, kCtrlShiftWin, kKey));
 

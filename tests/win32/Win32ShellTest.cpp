@@ -60,10 +60,10 @@ class WindowOnStalledThread {
   WindowOnStalledThread() {
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     thread_ = std::thread([this, ready] {
-      window_ = MakeRecordingWindow();
+      m_window = MakeRecordingWindow();
       SetEvent(ready);
       WaitForSingleObject(release_, INFINITE);
-      DestroyWindow(window_);
+      DestroyWindow(m_window);
     });
     WaitForSingleObject(ready, INFINITE);
     CloseHandle(ready);
@@ -76,11 +76,11 @@ class WindowOnStalledThread {
   WindowOnStalledThread(const WindowOnStalledThread&) = delete;
   WindowOnStalledThread& operator=(const WindowOnStalledThread&) = delete;
 
-  HWND Get() const { return window_; }
+  HWND Get() const { return m_window; }
 
  private:
   HANDLE release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  HWND window_ = nullptr;
+  HWND m_window = nullptr;
   std::thread thread_;
 };
 

@@ -103,7 +103,7 @@ class RecordingEvents final : public WindowEvents {
 
 class Win32WindowTest : public ::testing::Test {
  protected:
-  std::unique_ptr<Window> Make(WindowSpec spec) { return factory_.Create(spec, events_); }
+  std::unique_ptr<Window> Make(WindowSpec spec) { return factory_.Create(spec, m_events); }
 
   static WindowSpec Spec(bool toolWindow = true, bool topmost = false, bool mainWindow = false) {
     WindowSpec spec;
@@ -120,9 +120,9 @@ class Win32WindowTest : public ::testing::Test {
     return static_cast<Win32Window&>(*window).Handle();
   }
 
-  RecordingDialogs dialogs_;
-  RecordingEvents events_;
-  Win32WindowFactory factory_{dialogs_, nullptr};
+  RecordingDialogs m_dialogs;
+  RecordingEvents m_events;
+  Win32WindowFactory factory_{m_dialogs, nullptr};
 };
 
 TEST_F(Win32WindowTest, CreatesHiddenBorderlessWindowsAsAsked) {
@@ -185,18 +185,18 @@ TEST_F(Win32WindowTest, CloseRunsFormCloseOnceFromTheLoop) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    events_.closes = 0;
+    m_events.closes = 0;
     auto window = Make(Spec(true, false, c.mainWindow));
     HWND hwnd = HandleOf(window);
     window->ShowNoActivate();
     // A second request already queued behind the first (an exit clicked twice) changes nothing.
     window->Close();
     window->Close();
-    EXPECT_EQ(events_.closes, 0) << "Close posts; the handler runs from the loop";
+    EXPECT_EQ(m_events.closes, 0) << "Close posts; the handler runs from the loop";
     bool quit = false;
-    EXPECT_TRUE(PumpUntil([&] { return events_.closes > 0; }, 3000, &quit));
+    EXPECT_TRUE(PumpUntil([&] { return m_events.closes > 0; }, 3000, &quit));
     PumpFor(50, &quit);
-    EXPECT_EQ(events_.closes, 1);
+    EXPECT_EQ(m_events.closes, 1);
     EXPECT_EQ(IsWindow(hwnd) == FALSE, c.destroyedAtOnce);
     EXPECT_FALSE(IsWindowVisible(hwnd));
     EXPECT_EQ(quit, c.endsLoop);
@@ -215,28 +215,28 @@ TEST_F(Win32WindowTest, DestroyingTheObjectDestroysTheWindowSilently) {
   bool quit = false;
   PumpFor(20, &quit);
   EXPECT_FALSE(quit);
-  EXPECT_EQ(events_.closes, 0);
+  EXPECT_EQ(m_events.closes, 0);
 }
 
 TEST_F(Win32WindowTest, QueryEndSessionAlwaysAgrees) {
   auto window = Make(Spec());
   EXPECT_EQ(SendMessageW(HandleOf(window), WM_QUERYENDSESSION, 0, 0), TRUE);
-  EXPECT_EQ(events_.endSessionQueries, 1);
-  events_.raise = Throw::StdException;
+  EXPECT_EQ(m_events.endSessionQueries, 1);
+  m_events.raise = Throw::StdException;
   EXPECT_EQ(SendMessageW(HandleOf(window), WM_QUERYENDSESSION, 0, 0), TRUE);
-  EXPECT_EQ(events_.endSessionQueries, 2);
+  EXPECT_EQ(m_events.endSessionQueries, 2);
 }
 
 TEST_F(Win32WindowTest, TimerFiresWithItsIdUntilStopped) {
   auto window = Make(Spec());
   window->StartTimer(42, 10);
-  ASSERT_TRUE(PumpUntil([&] { return events_.timers.size() >= 2; }));
-  EXPECT_EQ(events_.timers[0], 42);
-  EXPECT_EQ(events_.timers[1], 42);
+  ASSERT_TRUE(PumpUntil([&] { return m_events.timers.size() >= 2; }));
+  EXPECT_EQ(m_events.timers[0], 42);
+  EXPECT_EQ(m_events.timers[1], 42);
   window->StopTimer(42);
-  events_.timers.clear();
+  m_events.timers.clear();
   PumpFor(100);
-  EXPECT_TRUE(events_.timers.empty());
+  EXPECT_TRUE(m_events.timers.empty());
 }
 
 TEST_F(Win32WindowTest, PaintsWhenShownAndInvalidated) {
@@ -245,10 +245,10 @@ TEST_F(Win32WindowTest, PaintsWhenShownAndInvalidated) {
   window->ShowNoActivate();
   EXPECT_TRUE(window->IsVisible());
   EXPECT_NE(GetForegroundWindow(), hwnd);
-  ASSERT_TRUE(PumpUntil([&] { return events_.paints >= 1; }));
-  const int paints = events_.paints;
+  ASSERT_TRUE(PumpUntil([&] { return m_events.paints >= 1; }));
+  const int paints = m_events.paints;
   window->Invalidate();
-  ASSERT_TRUE(PumpUntil([&] { return events_.paints > paints; }));
+  ASSERT_TRUE(PumpUntil([&] { return m_events.paints > paints; }));
   // Owner-drawn: the background is never erased by the system.
   HDC dc = GetDC(hwnd);
   EXPECT_EQ(SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 1);
@@ -309,36 +309,36 @@ TEST_F(Win32WindowTest, ExceptionsFromHandlersAreShownAndStopAtTheProcedure) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    dialogs_.errors.clear();
+    m_dialogs.errors.clear();
     auto window = Make(Spec());
     HWND hwnd = HandleOf(window);
-    events_.raise = c.raise;
+    m_events.raise = c.raise;
 
     SendMessageW(hwnd, WM_TIMER, 7, 0);
-    EXPECT_EQ(dialogs_.errors, std::vector<std::string>{c.shown});
+    EXPECT_EQ(m_dialogs.errors, std::vector<std::string>{c.shown});
 
     SendMessageW(hwnd, WM_PAINT, 0, 0);
-    EXPECT_EQ(dialogs_.errors.size(), 2u);
+    EXPECT_EQ(m_dialogs.errors.size(), 2u);
 
     // A close whose handler fails leaves the window in place.
     SendMessageW(hwnd, WM_CLOSE, 0, 0);
-    EXPECT_EQ(dialogs_.errors.size(), 3u);
+    EXPECT_EQ(m_dialogs.errors.size(), 3u);
     EXPECT_TRUE(IsWindow(hwnd));
 
     // The window goes on working.
-    events_.raise = Throw::Nothing;
-    events_.timers.clear();
+    m_events.raise = Throw::Nothing;
+    m_events.timers.clear();
     SendMessageW(hwnd, WM_TIMER, 8, 0);
-    EXPECT_EQ(events_.timers, std::vector<int>{8});
-    EXPECT_EQ(dialogs_.errors.size(), 3u);
+    EXPECT_EQ(m_events.timers, std::vector<int>{8});
+    EXPECT_EQ(m_dialogs.errors.size(), 3u);
   }
 }
 
 TEST_F(Win32WindowTest, DestroyingTheFactoryTakesOwnedWindowsAlong) {
   RecordingDialogs dialogs;
   auto factory = std::make_unique<Win32WindowFactory>(dialogs, nullptr);
-  auto owned = factory->Create(Spec(false), events_);
-  auto tool = factory->Create(Spec(true), events_);
+  auto owned = factory->Create(Spec(false), m_events);
+  auto tool = factory->Create(Spec(true), m_events);
   HWND ownedHwnd = HandleOf(owned);
   factory.reset();
   // The owner took its window along; the object knows, and its own destruction is harmless.
@@ -371,10 +371,10 @@ TEST_F(Win32WindowTest, MouseMessagesBecomeEventsWithSignedClientCoordinates) {
   HWND hwnd = HandleOf(window);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.event);
-    events_.mouse.clear();
+    m_events.mouse.clear();
     PostMessageW(hwnd, c.message, 0, MAKELPARAM(c.x, c.y));
-    PumpUntil([&] { return !events_.mouse.empty(); }, 1000);
-    EXPECT_EQ(events_.mouse, std::vector<std::string>{c.event});
+    PumpUntil([&] { return !m_events.mouse.empty(); }, 1000);
+    EXPECT_EQ(m_events.mouse, std::vector<std::string>{c.event});
   }
   ReleaseCapture();
 }
@@ -431,11 +431,11 @@ TEST_F(Win32WindowTest, TrayCallbackReportsPressesOnly) {
   HWND hwnd = HandleOf(window);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mouseMessage);
-    events_.trayClicks.clear();
+    m_events.trayClicks.clear();
     PostMessageW(hwnd, 1044, 1034, c.mouseMessage);
     PumpFor(20);
-    EXPECT_EQ(events_.trayClicks, c.clicks);
-    EXPECT_TRUE(events_.mouse.empty()) << "the icon's mouse is not the window's";
+    EXPECT_EQ(m_events.trayClicks, c.clicks);
+    EXPECT_TRUE(m_events.mouse.empty()) << "the icon's mouse is not the window's";
   }
 }
 
@@ -443,8 +443,8 @@ TEST_F(Win32WindowTest, TaskbarCreatedBroadcastReachesTheWindow) {
   auto window = Make(Spec(false));
   const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
   PostMessageW(HandleOf(window), taskbarCreated, 0, 0);
-  ASSERT_TRUE(PumpUntil([&] { return events_.taskbarCreations > 0; }, 1000));
-  EXPECT_EQ(events_.taskbarCreations, 1);
+  ASSERT_TRUE(PumpUntil([&] { return m_events.taskbarCreations > 0; }, 1000));
+  EXPECT_EQ(m_events.taskbarCreations, 1);
 }
 
 TEST_F(Win32WindowTest, RaiseToTopPutsTheWindowFirstWithoutActivatingIt) {
@@ -479,21 +479,21 @@ TEST_F(Win32WindowTest, RaiseToTopPutsTheWindowFirstWithoutActivatingIt) {
 TEST_F(Win32WindowTest, RepaintPaintsBeforeItReturns) {
   auto window = Make(Spec());
   window->ShowNoActivate();
-  ASSERT_TRUE(PumpUntil([&] { return events_.paints >= 1; }));
-  const int paints = events_.paints;
+  ASSERT_TRUE(PumpUntil([&] { return m_events.paints >= 1; }));
+  const int paints = m_events.paints;
   window->Repaint();
-  EXPECT_EQ(events_.paints, paints + 1);
+  EXPECT_EQ(m_events.paints, paints + 1);
   window->Hide();
 }
 
 TEST_F(Win32WindowTest, DrawPaintsOnTheScreenOutsideAPaintRequest) {
   auto window = Make(Spec(true, true));
   window->ShowNoActivate();
-  ASSERT_TRUE(PumpUntil([&] { return events_.paints >= 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return m_events.paints >= 1; }));
   PumpFor(20);
-  const int paints = events_.paints;
+  const int paints = m_events.paints;
   window->Draw([](Canvas& canvas) { canvas.FillRect(Rect{20, 30, 40, 50}, 0x0000FF); });
-  EXPECT_EQ(events_.paints, paints);
+  EXPECT_EQ(m_events.paints, paints);
   HDC screen = GetDC(nullptr);
   // The window's client (20, 30) is at screen (50, 70). Wine copies a window's pixels to the
   // screen a few milliseconds after they are drawn.
@@ -515,8 +515,8 @@ TEST_F(Win32WindowTest, HotkeyMessagesReportTheirId) {
   for (WPARAM id : {WPARAM{0}, WPARAM{7}, WPARAM{40000}}) {
     PostMessageW(HandleOf(window), WM_HOTKEY, id, MAKELPARAM(MOD_CONTROL | MOD_ALT, VK_F5));
   }
-  ASSERT_TRUE(PumpUntil([&] { return events_.hotkeys.size() == 3; }, 1000));
-  EXPECT_EQ(events_.hotkeys, (std::vector<int>{0, 7, 40000}));
+  ASSERT_TRUE(PumpUntil([&] { return m_events.hotkeys.size() == 3; }, 1000));
+  EXPECT_EQ(m_events.hotkeys, (std::vector<int>{0, 7, 40000}));
 }
 
 // A drop as the shell hands it over: a DROPFILES block of UTF-16 names, each ended by a NUL,
@@ -558,11 +558,11 @@ TEST_F(Win32WindowTest, DroppedFilesArriveWholeInDropOrderAndTheDropIsReleased) 
   auto window = Make(Spec());
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    events_.drops.clear();
+    m_events.drops.clear();
     HGLOBAL memory = MakeDrop(c.point, c.nonClient, c.files);
     SendMessageW(HandleOf(window), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-    ASSERT_EQ(events_.drops.size(), 1u);
-    const auto& drop = events_.drops[0];
+    ASSERT_EQ(m_events.drops.size(), 1u);
+    const auto& drop = m_events.drops[0];
     EXPECT_EQ(drop.point, (Point{c.point.x, c.point.y}));
     EXPECT_EQ(drop.inClient, !c.nonClient);
     std::vector<std::string> expected;
@@ -574,11 +574,11 @@ TEST_F(Win32WindowTest, DroppedFilesArriveWholeInDropOrderAndTheDropIsReleased) 
 
 TEST_F(Win32WindowTest, ADropIsReleasedWhenItsHandlerThrows) {
   auto window = Make(Spec());
-  events_.raise = Throw::StdException;
+  m_events.raise = Throw::StdException;
   HGLOBAL memory = MakeDrop({1, 1}, false, {L"C:\\a.txt"});
   SendMessageW(HandleOf(window), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-  EXPECT_EQ(events_.drops.size(), 1u);
-  EXPECT_EQ(dialogs_.errors, std::vector<std::string>{"boom"});
+  EXPECT_EQ(m_events.drops.size(), 1u);
+  EXPECT_EQ(m_dialogs.errors, std::vector<std::string>{"boom"});
   EXPECT_TRUE(Released(memory));
 }
 

@@ -13,15 +13,15 @@ namespace tarnwick {
 class ComInit {
  public:
   ComInit() noexcept
-      : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+      : m_initialised(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
   ~ComInit() {
-    if (initialised_) CoUninitialize();
+    if (m_initialised) CoUninitialize();
   }
   ComInit(const ComInit&) = delete;
   ComInit& operator=(const ComInit&) = delete;
 
  private:
-  bool initialised_;
+  bool m_initialised;
 };
 
 }  // namespace tarnwick

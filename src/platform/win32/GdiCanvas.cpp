@@ -20,17 +20,17 @@ UINT Length(const std::wstring& text) { return static_cast<UINT>(text.size()); }
 // SaveDC/RestoreDC put back the font, colours, background mode and alignment the text calls
 // change, so no cached font is left selected in a DC that outlives the canvas.
 GdiCanvas::GdiCanvas(HDC dc, HIMAGELIST images, GdiFontCache& fonts)
-    : dc_(dc), images_(images), fonts_(fonts), savedState_(SaveDC(dc)) {}
+    : m_dc(dc), m_images(images), m_fonts(fonts), m_savedState(SaveDC(dc)) {}
 
 GdiCanvas::~GdiCanvas() {
-  if (savedState_ != 0) RestoreDC(dc_, savedState_);
+  if (m_savedState != 0) RestoreDC(m_dc, m_savedState);
 }
 
 void GdiCanvas::FillRect(const Rect& rect, Color color) {
   UniqueGdiObject<HBRUSH> brush(CreateSolidBrush(ToColorRef(color)));
   if (!brush) return;
   const RECT area{rect.left, rect.top, rect.right, rect.bottom};
-  ::FillRect(dc_, &area, brush.Get());
+  ::FillRect(m_dc, &area, brush.Get());
 }
 
 // A cosmetic 1-pixel pen draws from the start pixel up to, but not including, the end pixel,
@@ -38,47 +38,47 @@ void GdiCanvas::FillRect(const Rect& rect, Color color) {
 void GdiCanvas::Line(Point from, Point to, Color color, int width) {
   UniqueGdiObject<HPEN> pen(CreatePen(PS_SOLID, width, ToColorRef(color)));
   if (!pen) return;
-  SelectedObject selected(dc_, pen.Get());
-  MoveToEx(dc_, from.x, from.y, nullptr);
-  LineTo(dc_, to.x, to.y);
+  SelectedObject selected(m_dc, pen.Get());
+  MoveToEx(m_dc, from.x, from.y, nullptr);
+  LineTo(m_dc, to.x, to.y);
 }
 
 void GdiCanvas::SetFont(const FontSpec& font) {
-  if (HFONT handle = fonts_.Get(dc_, font)) SelectObject(dc_, handle);
+  if (HFONT handle = m_fonts.Get(m_dc, font)) SelectObject(m_dc, handle);
 }
 
 int GdiCanvas::TextWidth(std::string_view utf8) {
   const std::wstring text = Widen(utf8);
   SIZE size{};
-  if (text.empty() || !GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size)) return 0;
+  if (text.empty() || !GetTextExtentPoint32W(m_dc, text.c_str(), static_cast<int>(text.size()), &size)) return 0;
   return size.cx;
 }
 
 void GdiCanvas::TextInRect(const Rect& rect, Point origin, std::string_view utf8, Color text, Color fill) {
   const std::wstring wide = Widen(utf8);
   const RECT area{rect.left, rect.top, rect.right, rect.bottom};
-  SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-  SetTextColor(dc_, ToColorRef(text));
-  SetBkColor(dc_, ToColorRef(fill));
+  SetTextAlign(m_dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+  SetTextColor(m_dc, ToColorRef(text));
+  SetBkColor(m_dc, ToColorRef(fill));
   // ETO_OPAQUE fills the whole rectangle in the background colour, also for empty text, and
   // ETO_CLIPPED keeps glyphs that start inside but run past it from spilling out.
-  ExtTextOutW(dc_, origin.x, origin.y, ETO_OPAQUE | ETO_CLIPPED, &area, wide.c_str(), Length(wide), nullptr);
+  ExtTextOutW(m_dc, origin.x, origin.y, ETO_OPAQUE | ETO_CLIPPED, &area, wide.c_str(), Length(wide), nullptr);
 }
 
 void GdiCanvas::OpaqueText(Point origin, std::string_view utf8, Color text, Color background) {
   const std::wstring wide = Widen(utf8);
   if (wide.empty()) return;
-  SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-  SetTextColor(dc_, ToColorRef(text));
-  SetBkColor(dc_, ToColorRef(background));
+  SetTextAlign(m_dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+  SetTextColor(m_dc, ToColorRef(text));
+  SetBkColor(m_dc, ToColorRef(background));
   // With OPAQUE mode and no rectangle, GDI fills exactly the text's character cells.
-  SetBkMode(dc_, OPAQUE);
-  ExtTextOutW(dc_, origin.x, origin.y, 0, nullptr, wide.c_str(), Length(wide), nullptr);
+  SetBkMode(m_dc, OPAQUE);
+  ExtTextOutW(m_dc, origin.x, origin.y, 0, nullptr, wide.c_str(), Length(wide), nullptr);
 }
 
 void GdiCanvas::DrawImage(int index, Point origin) {
-  if (images_ == nullptr || index < 0 || index >= ImageList_GetImageCount(images_)) return;
-  ImageList_Draw(images_, index, dc_, origin.x, origin.y, ILD_NORMAL);
+  if (m_images == nullptr || index < 0 || index >= ImageList_GetImageCount(m_images)) return;
+  ImageList_Draw(m_images, index, m_dc, origin.x, origin.y, ILD_NORMAL);
 }
 
 }  // namespace tarnwick

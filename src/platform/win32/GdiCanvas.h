@@ -27,10 +27,10 @@ class GdiCanvas final : public Canvas {
   void DrawImage(int index, Point origin) override;
 
  private:
-  HDC dc_;
-  HIMAGELIST images_;
-  GdiFontCache& fonts_;
-  int savedState_;
+  HDC m_dc;
+  HIMAGELIST m_images;
+  GdiFontCache& m_fonts;
+  int m_savedState;
 };
 
 }  // namespace tarnwick

@@ -31,7 +31,7 @@ HFONT CreateFontFor(const FontSpec& spec, int pixelsPerInch) {
 }  // namespace
 
 GdiFontCache::~GdiFontCache() {
-  for (const Entry& entry : entries_) DeleteObject(entry.font);
+  for (const Entry& entry : m_entries) DeleteObject(entry.font);
 }
 
 GdiFontCache& GdiFontCache::Shared() {
@@ -43,11 +43,11 @@ GdiFontCache& GdiFontCache::Shared() {
 // the user applies), and dropping one could delete a font a live canvas still has selected.
 HFONT GdiFontCache::Get(HDC dc, const FontSpec& spec) {
   const int pixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
-  for (const Entry& entry : entries_) {
+  for (const Entry& entry : m_entries) {
     if (entry.pixelsPerInch == pixelsPerInch && entry.spec == spec) return entry.font;
   }
   HFONT font = CreateFontFor(spec, pixelsPerInch);
-  if (font != nullptr) entries_.push_back(Entry{spec, pixelsPerInch, font});
+  if (font != nullptr) m_entries.push_back(Entry{spec, pixelsPerInch, font});
   return font;
 }
 

@@ -24,7 +24,7 @@ class GdiFontCache {
   // The font for spec at the vertical resolution of dc (points become pixels there), or
   // null when GDI cannot create it.
   HFONT Get(HDC dc, const FontSpec& spec);
-  size_t Size() const { return entries_.size(); }
+  size_t Size() const { return m_entries.size(); }
 
  private:
   struct Entry {
@@ -32,7 +32,7 @@ class GdiFontCache {
     int pixelsPerInch;
     HFONT font;
   };
-  std::vector<Entry> entries_;
+  std::vector<Entry> m_entries;
 };
 
 }  // namespace tarnwick

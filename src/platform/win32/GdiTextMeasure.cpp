@@ -6,16 +6,16 @@
 
 namespace tarnwick {
 
-GdiTextMeasure::GdiTextMeasure(GdiFontCache& fonts) : fonts_(fonts), dc_(CreateCompatibleDC(nullptr)) {}
+GdiTextMeasure::GdiTextMeasure(GdiFontCache& fonts) : m_fonts(fonts), m_dc(CreateCompatibleDC(nullptr)) {}
 
 int GdiTextMeasure::TextWidth(const FontSpec& font, std::string_view utf8) {
   const std::wstring text = Widen(utf8);
-  if (!dc_ || text.empty()) return 0;
-  HFONT handle = fonts_.Get(dc_.Get(), font);
+  if (!m_dc || text.empty()) return 0;
+  HFONT handle = m_fonts.Get(m_dc.Get(), font);
   if (handle == nullptr) return 0;
-  SelectedObject selected(dc_.Get(), handle);
+  SelectedObject selected(m_dc.Get(), handle);
   SIZE size{};
-  if (!GetTextExtentPoint32W(dc_.Get(), text.c_str(), static_cast<int>(text.size()), &size)) return 0;
+  if (!GetTextExtentPoint32W(m_dc.Get(), text.c_str(), static_cast<int>(text.size()), &size)) return 0;
   return size.cx;
 }
 

@@ -15,8 +15,8 @@ class GdiTextMeasure final : public TextMeasure {
   int TextWidth(const FontSpec& font, std::string_view utf8) override;
 
  private:
-  GdiFontCache& fonts_;
-  UniqueMemoryDc dc_;
+  GdiFontCache& m_fonts;
+  UniqueMemoryDc m_dc;
 };
 
 }  // namespace tarnwick

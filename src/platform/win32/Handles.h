@@ -60,22 +60,22 @@ using UniqueIcon = UniqueHandle<IconTraits>;
 // window as well as the DC, so both are kept.
 class WindowDc {
  public:
-  explicit WindowDc(HWND window) noexcept : window_(window), dc_(::GetDC(window)) {}
+  explicit WindowDc(HWND window) noexcept : m_window(window), m_dc(::GetDC(window)) {}
   WindowDc(WindowDc&& other) noexcept
-      : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+      : m_window(other.m_window), m_dc(std::exchange(other.m_dc, nullptr)) {}
   WindowDc& operator=(WindowDc&&) = delete;
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;
   ~WindowDc() {
-    if (dc_ != nullptr) ::ReleaseDC(window_, dc_);
+    if (m_dc != nullptr) ::ReleaseDC(m_window, m_dc);
   }
 
-  HDC Get() const noexcept { return dc_; }
-  explicit operator bool() const noexcept { return dc_ != nullptr; }
+  HDC Get() const noexcept { return m_dc; }
+  explicit operator bool() const noexcept { return m_dc != nullptr; }
 
  private:
-  HWND window_;
-  HDC dc_;
+  HWND m_window;
+  HDC m_dc;
 };
 
 // Selects an object into a DC for one scope and puts the previous one back, so that the
@@ -84,16 +84,16 @@ class WindowDc {
 class SelectedObject {
  public:
   SelectedObject(HDC dc, HGDIOBJ object) noexcept
-      : dc_(dc), previous_(::SelectObject(dc, object)) {}
+      : m_dc(dc), m_previous(::SelectObject(dc, object)) {}
   SelectedObject(const SelectedObject&) = delete;
   SelectedObject& operator=(const SelectedObject&) = delete;
   ~SelectedObject() {
-    if (previous_ != nullptr && previous_ != HGDI_ERROR) ::SelectObject(dc_, previous_);
+    if (m_previous != nullptr && m_previous != HGDI_ERROR) ::SelectObject(m_dc, m_previous);
   }
 
  private:
-  HDC dc_;
-  HGDIOBJ previous_;
+  HDC m_dc;
+  HGDIOBJ m_previous;
 };
 
 }  // namespace tarnwick

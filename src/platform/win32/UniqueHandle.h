@@ -18,8 +18,8 @@ class UniqueHandle {
   using Value = typename Traits::Value;
 
   UniqueHandle() noexcept = default;
-  explicit UniqueHandle(Value value) noexcept : value_(value) {}
-  UniqueHandle(UniqueHandle&& other) noexcept : value_(other.Release()) {}
+  explicit UniqueHandle(Value value) noexcept : m_value(value) {}
+  UniqueHandle(UniqueHandle&& other) noexcept : m_value(other.Release()) {}
   UniqueHandle& operator=(UniqueHandle&& other) noexcept {
     if (this != &other) Reset(other.Release());
     return *this;
@@ -28,20 +28,20 @@ class UniqueHandle {
   UniqueHandle& operator=(const UniqueHandle&) = delete;
   ~UniqueHandle() { Reset(); }
 
-  Value Get() const noexcept { return value_; }
-  explicit operator bool() const noexcept { return value_ != Traits::Invalid(); }
+  Value Get() const noexcept { return m_value; }
+  explicit operator bool() const noexcept { return m_value != Traits::Invalid(); }
 
   // Gives up ownership without closing.
-  Value Release() noexcept { return std::exchange(value_, Traits::Invalid()); }
+  Value Release() noexcept { return std::exchange(m_value, Traits::Invalid()); }
 
   // Closes the current handle, if any, and takes value.
   void Reset(Value value = Traits::Invalid()) noexcept {
-    Value old = std::exchange(value_, value);
+    Value old = std::exchange(m_value, value);
     if (old != Traits::Invalid()) Traits::Close(old);
   }
 
  private:
-  Value value_ = Traits::Invalid();
+  Value m_value = Traits::Invalid();
 };
 
 }  // namespace tarnwick

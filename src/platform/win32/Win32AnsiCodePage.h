@@ -11,13 +11,13 @@ class Win32AnsiCodePage final : public AnsiCodePage {
   // A given Windows code page, e.g. 1252 or 932.
   explicit Win32AnsiCodePage(unsigned codePage);
 
-  unsigned CodePage() const { return codePage_; }
+  unsigned CodePage() const { return m_codePage; }
 
   std::string ToUtf8(std::string_view ansi) const override;
   std::optional<std::string> FromUtf8(std::string_view utf8) const override;
 
  private:
-  unsigned codePage_;
+  unsigned m_codePage;
 };
 
 }  // namespace tarnwick

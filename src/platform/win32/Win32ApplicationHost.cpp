@@ -7,19 +7,19 @@
 namespace tarnwick {
 
 Win32ApplicationHost::Win32ApplicationHost(std::wstring instanceName)
-    : instanceName_(std::move(instanceName)) {}
+    : m_instanceName(std::move(instanceName)) {}
 
 bool Win32ApplicationHost::AnotherInstanceRunning() {
-  if (anotherRunning_) return *anotherRunning_;
+  if (m_anotherRunning) return *m_anotherRunning;
   // The mutex closes the gap between two starts at the same moment, before either has created
   // its window; the class check also finds a copy that does not take the mutex.
-  mutex_.Reset(CreateMutexW(nullptr, FALSE, instanceName_.c_str()));
+  m_mutex.Reset(CreateMutexW(nullptr, FALSE, m_instanceName.c_str()));
   const DWORD error = GetLastError();
   // ERROR_ACCESS_DENIED: the mutex exists but belongs to a copy run by another account
   // (elevated, say) of this session.
-  const bool mutexExisted = mutex_ ? error == ERROR_ALREADY_EXISTS : error == ERROR_ACCESS_DENIED;
-  anotherRunning_ = mutexExisted || FindWindowW(instanceName_.c_str(), nullptr) != nullptr;
-  return *anotherRunning_;
+  const bool mutexExisted = m_mutex ? error == ERROR_ALREADY_EXISTS : error == ERROR_ACCESS_DENIED;
+  m_anotherRunning = mutexExisted || FindWindowW(m_instanceName.c_str(), nullptr) != nullptr;
+  return *m_anotherRunning;
 }
 
 std::string Win32ApplicationHost::ExecutableFolder() {

@@ -20,9 +20,9 @@ class Win32ApplicationHost final : public ApplicationHost {
   void RunMessageLoop() override;
 
  private:
-  std::wstring instanceName_;
-  UniqueKernelHandle mutex_;
-  std::optional<bool> anotherRunning_;
+  std::wstring m_instanceName;
+  UniqueKernelHandle m_mutex;
+  std::optional<bool> m_anotherRunning;
 };
 
 }  // namespace tarnwick

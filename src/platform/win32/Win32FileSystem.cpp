@@ -94,7 +94,7 @@ std::optional<FileSystem::Handle> Win32FileSystem::CreateTempBeside(const std::s
       targetPath + "." + std::to_string(GetCurrentProcessId()) + ".";
   // A leftover of an earlier crashed run may hold a name; try the next number.
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::string candidate = prefix + std::to_string(++tempCounter_) + ".tmp";
+    const std::string candidate = prefix + std::to_string(++m_tempCounter) + ".tmp";
     HANDLE file = CreateFileW(ApiPath(candidate).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {

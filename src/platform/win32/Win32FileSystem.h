@@ -18,7 +18,7 @@ class Win32FileSystem final : public FileSystem {
   bool Remove(const std::string& path) override;
 
  private:
-  unsigned tempCounter_ = 0;
+  unsigned m_tempCounter = 0;
 };
 
 }  // namespace tarnwick

@@ -52,18 +52,18 @@ HICON FileInfoIcon(const std::wstring& path) {
 }  // namespace
 
 Win32Icons::Win32Icons(HINSTANCE module)
-    : module_(module),
-      list_(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, kBuiltInCount, 16)) {
-  if (!list_) return;
+    : m_module(module),
+      m_list(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, kBuiltInCount, 16)) {
+  if (!m_list) return;
   // CLR_NONE makes ILD_NORMAL draw through the mask instead of onto a background colour.
-  ImageList_SetBkColor(list_.Get(), CLR_NONE);
-  AddBuiltInGlyphs(list_.Get(), module);
+  ImageList_SetBkColor(m_list.Get(), CLR_NONE);
+  AddBuiltInGlyphs(m_list.Get(), module);
 }
 
 int Win32Icons::AddAssociatedIcon(const std::string& file) {
   const std::wstring path = Widen(file);
   if (path.empty() || !IsExistingFile(path)) return -1;
-  UniqueIcon icon(ShellAssociatedIcon(module_, path));
+  UniqueIcon icon(ShellAssociatedIcon(m_module, path));
   if (!icon) icon.Reset(FileInfoIcon(path));
   return AddIcon(icon.Get());
 }
@@ -83,10 +83,10 @@ int Win32Icons::AddFileIcon(const std::string& file, int iconIndex) {
 // ImageList_AddIcon draws the icon into the list's 16 x 16 cell, scaling the large icon, and
 // takes its mask (or alpha) along. The list keeps a copy, so the caller still owns the icon.
 int Win32Icons::AddIcon(HICON icon) {
-  if (icon == nullptr || !list_) return -1;
-  return ImageList_AddIcon(list_.Get(), icon);
+  if (icon == nullptr || !m_list) return -1;
+  return ImageList_AddIcon(m_list.Get(), icon);
 }
 
-int Win32Icons::ImageCount() const { return list_ ? ImageList_GetImageCount(list_.Get()) : 0; }
+int Win32Icons::ImageCount() const { return m_list ? ImageList_GetImageCount(m_list.Get()) : 0; }
 
 }  // namespace tarnwick

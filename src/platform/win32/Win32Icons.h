@@ -31,13 +31,13 @@ class Win32Icons final : public Icons {
   int AddFileIcon(const std::string& file, int iconIndex) override;
   int ImageCount() const override;
 
-  HIMAGELIST ImageList() const { return list_.Get(); }
+  HIMAGELIST ImageList() const { return m_list.Get(); }
 
  private:
   int AddIcon(HICON icon);
 
-  HINSTANCE module_;
-  UniqueImageList list_;
+  HINSTANCE m_module;
+  UniqueImageList m_list;
 };
 
 }  // namespace tarnwick

@@ -19,7 +19,7 @@ const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr 
 
 }  // namespace
 
-Win32Shell::Win32Shell(std::chrono::milliseconds sendTimeout) : sendTimeout_(sendTimeout) {}
+Win32Shell::Win32Shell(std::chrono::milliseconds sendTimeout) : m_sendTimeout(sendTimeout) {}
 
 void Win32Shell::Open(const std::string& file, const std::string& parameters, const std::string& folder,
                       int showCommand) {
@@ -48,7 +48,7 @@ void Win32Shell::SendWindowMessage(WindowId window, uint32_t message, uintptr_t 
   DWORD_PTR result = 0;
   // SendMessageW would wait for ever on a hung target, and the menu with it.
   SendMessageTimeoutW(ToHwnd(window), message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                      static_cast<UINT>(sendTimeout_.count()), &result);
+                      static_cast<UINT>(m_sendTimeout.count()), &result);
 }
 
 }  // namespace tarnwick

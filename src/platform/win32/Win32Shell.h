@@ -19,7 +19,7 @@ class Win32Shell final : public Shell {
   void SendWindowMessage(WindowId window, uint32_t message, uintptr_t wParam, intptr_t lParam) override;
 
  private:
-  std::chrono::milliseconds sendTimeout_;
+  std::chrono::milliseconds m_sendTimeout;
 };
 
 }  // namespace tarnwick

@@ -57,63 +57,63 @@ bool Win32Window::Guarded(Handler&& handler) noexcept {
 }
 
 Win32Window::~Win32Window() {
-  if (hwnd_ == nullptr) return;
+  if (m_hwnd == nullptr) return;
   // Stop routing first: the events object may be half torn down, and the main window's
   // WM_DESTROY must not post a quit message after the loop has ended.
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-  DestroyWindow(hwnd_);
+  SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
+  DestroyWindow(m_hwnd);
 }
 
 // SWP_NOCOPYBITS: otherwise the system keeps the old pixels of a grown window and invalidates
 // only the new area, so a menu popped up from its one-pixel resting size would keep that
 // pixel's colour in its top-left corner.
 void Win32Window::SetBounds(const Rect& bounds) {
-  SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.Width(), bounds.Height(),
+  SetWindowPos(m_hwnd, nullptr, bounds.left, bounds.top, bounds.Width(), bounds.Height(),
                SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOCOPYBITS);
 }
 
 Rect Win32Window::Bounds() const {
   RECT r{};
-  if (!GetWindowRect(hwnd_, &r)) return Rect{};
+  if (!GetWindowRect(m_hwnd, &r)) return Rect{};
   return Rect{r.left, r.top, r.right, r.bottom};
 }
 
-void Win32Window::ShowNoActivate() { ShowWindow(hwnd_, SW_SHOWNOACTIVATE); }
+void Win32Window::ShowNoActivate() { ShowWindow(m_hwnd, SW_SHOWNOACTIVATE); }
 
 void Win32Window::ShowActivate() {
-  ShowWindow(hwnd_, SW_SHOW);
-  SetForegroundWindow(hwnd_);
+  ShowWindow(m_hwnd, SW_SHOW);
+  SetForegroundWindow(m_hwnd);
 }
 
-void Win32Window::Hide() { ShowWindow(hwnd_, SW_HIDE); }
+void Win32Window::Hide() { ShowWindow(m_hwnd, SW_HIDE); }
 
-bool Win32Window::IsVisible() const { return hwnd_ != nullptr && IsWindowVisible(hwnd_); }
+bool Win32Window::IsVisible() const { return m_hwnd != nullptr && IsWindowVisible(m_hwnd); }
 
 // The procedure paints every pixel itself, so nothing needs erasing.
-void Win32Window::Invalidate() { InvalidateRect(hwnd_, nullptr, FALSE); }
+void Win32Window::Invalidate() { InvalidateRect(m_hwnd, nullptr, FALSE); }
 
 // RDW_UPDATENOW sends WM_PAINT before returning, so the picture matches a size set just before.
 void Win32Window::Repaint() {
-  if (hwnd_ != nullptr) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  if (m_hwnd != nullptr) RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 void Win32Window::Draw(const std::function<void(Canvas&)>& draw) {
-  if (hwnd_ == nullptr) return;
-  WindowDc dc(hwnd_);
+  if (m_hwnd == nullptr) return;
+  WindowDc dc(m_hwnd);
   if (!dc) return;
-  GdiCanvas canvas(dc.Get(), images_);
+  GdiCanvas canvas(dc.Get(), m_images);
   draw(canvas);
 }
 
 // SWP_NOACTIVATE: without it SetWindowPos activates the window and takes the focus from the
 // user's application at every tick or paint.
 void Win32Window::RaiseToTop() {
-  SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 Point Win32Window::ClientToScreen(Point client) const {
   POINT point{client.x, client.y};
-  ::ClientToScreen(hwnd_, &point);
+  ::ClientToScreen(m_hwnd, &point);
   return Point{point.x, point.y};
 }
 
@@ -121,18 +121,18 @@ Point Win32Window::ClientToScreen(Point client) const {
 // window would post to the thread instead, hence the check; likewise for the timers, where a
 // null window would make a thread timer.)
 void Win32Window::Close() {
-  if (hwnd_ != nullptr) PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+  if (m_hwnd != nullptr) PostMessageW(m_hwnd, WM_CLOSE, 0, 0);
 }
 
-void Win32Window::AcceptFiles(bool accept) { DragAcceptFiles(hwnd_, accept ? TRUE : FALSE); }
+void Win32Window::AcceptFiles(bool accept) { DragAcceptFiles(m_hwnd, accept ? TRUE : FALSE); }
 
 void Win32Window::StartTimer(int timerId, int milliseconds) {
-  if (hwnd_ == nullptr) return;
-  SetTimer(hwnd_, static_cast<UINT_PTR>(timerId), static_cast<UINT>(milliseconds), nullptr);
+  if (m_hwnd == nullptr) return;
+  SetTimer(m_hwnd, static_cast<UINT_PTR>(timerId), static_cast<UINT>(milliseconds), nullptr);
 }
 
 void Win32Window::StopTimer(int timerId) {
-  if (hwnd_ != nullptr) KillTimer(hwnd_, static_cast<UINT_PTR>(timerId));
+  if (m_hwnd != nullptr) KillTimer(m_hwnd, static_cast<UINT_PTR>(timerId));
 }
 
 LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
@@ -141,7 +141,7 @@ LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
     // Null when a window of one of these classes is made other than by the factory.
     if (auto* self = static_cast<Win32Window*>(create->lpCreateParams); self != nullptr) {
-      self->hwnd_ = hwnd;
+      self->m_hwnd = hwnd;
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
   }
@@ -149,7 +149,7 @@ LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
   if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
+    self->m_hwnd = nullptr;
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   return self->HandleMessage(message, wParam, lParam);
@@ -158,7 +158,7 @@ LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
 LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // A registered message has no fixed number, so it cannot be a case label.
   if (message == TaskbarCreatedMessage()) {
-    Guarded([this] { events_.FormTaskbarCreated(); });
+    Guarded([this] { m_events.FormTaskbarCreated(); });
     return 0;
   }
   switch (message) {
@@ -171,16 +171,16 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnClose();
       return 0;
     case WM_DESTROY:
-      if (mainWindow_) PostQuitMessage(0);
+      if (m_mainWindow) PostQuitMessage(0);
       return 0;
     case WM_QUERYENDSESSION:
-      Guarded([this] { events_.FormQueryEndSession(); });
+      Guarded([this] { m_events.FormQueryEndSession(); });
       return TRUE;
     case WM_TIMER:
-      Guarded([this, wParam] { events_.FormTimer(static_cast<int>(wParam)); });
+      Guarded([this, wParam] { m_events.FormTimer(static_cast<int>(wParam)); });
       return 0;
     case WM_MOUSEMOVE:
-      Guarded([this, lParam] { events_.FormMouseMove(ClientPoint(lParam)); });
+      Guarded([this, lParam] { m_events.FormMouseMove(ClientPoint(lParam)); });
       return 0;
     // A double click is a second press: the class has CS_DBLCLKS, so the second press of a
     // quick pair comes as a DBLCLK message instead of a DOWN.
@@ -206,19 +206,19 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnButtonUp(MouseButton::Middle, lParam);
       return 0;
     case WM_MOUSEACTIVATE:
-      if (noActivate_) return MA_NOACTIVATE;
-      return DefWindowProcW(hwnd_, message, wParam, lParam);
+      if (m_noActivate) return MA_NOACTIVATE;
+      return DefWindowProcW(m_hwnd, message, wParam, lParam);
     case WM_HOTKEY:
-      Guarded([this, wParam] { events_.FormHotkey(static_cast<int>(wParam)); });
-      return DefWindowProcW(hwnd_, message, wParam, lParam);
+      Guarded([this, wParam] { m_events.FormHotkey(static_cast<int>(wParam)); });
+      return DefWindowProcW(m_hwnd, message, wParam, lParam);
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
-      return DefWindowProcW(hwnd_, message, wParam, lParam);
+      return DefWindowProcW(m_hwnd, message, wParam, lParam);
     case kTrayCallbackMessage:
       OnTrayCallback(lParam);
-      return DefWindowProcW(hwnd_, message, wParam, lParam);
+      return DefWindowProcW(m_hwnd, message, wParam, lParam);
     default:
-      return DefWindowProcW(hwnd_, message, wParam, lParam);
+      return DefWindowProcW(m_hwnd, message, wParam, lParam);
   }
 }
 
@@ -226,37 +226,37 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // loop has ended, and the Win32Window destructors destroy them all afterwards. Hidden and
 // marked closed, it ignores a second close already queued behind the first.
 void Win32Window::OnClose() {
-  if (closed_) return;
+  if (m_closed) return;
   // A handler that throws keeps the window open.
-  if (!Guarded([this] { events_.FormClose(); })) return;
-  if (!mainWindow_) {
-    DestroyWindow(hwnd_);
+  if (!Guarded([this] { m_events.FormClose(); })) return;
+  if (!m_mainWindow) {
+    DestroyWindow(m_hwnd);
     return;
   }
-  closed_ = true;
-  ShowWindow(hwnd_, SW_HIDE);
+  m_closed = true;
+  ShowWindow(m_hwnd, SW_HIDE);
   PostQuitMessage(0);
 }
 
 // The capture makes the release reach this window wherever it happens, so that it always ends
 // the gesture.
 void Win32Window::OnButtonDown(MouseButton button, LPARAM lParam) {
-  if (button == MouseButton::Left) SetCapture(hwnd_);
-  Guarded([this, button, lParam] { events_.FormMouseDown(button, ClientPoint(lParam)); });
+  if (button == MouseButton::Left) SetCapture(m_hwnd);
+  Guarded([this, button, lParam] { m_events.FormMouseDown(button, ClientPoint(lParam)); });
 }
 
 // Released before the handler runs: a launch from it should not start with the mouse captured.
 void Win32Window::OnButtonUp(MouseButton button, LPARAM lParam) {
-  if (button == MouseButton::Left && GetCapture() == hwnd_) ReleaseCapture();
-  Guarded([this, button, lParam] { events_.FormMouseUp(button, ClientPoint(lParam)); });
+  if (button == MouseButton::Left && GetCapture() == m_hwnd) ReleaseCapture();
+  Guarded([this, button, lParam] { m_events.FormMouseUp(button, ClientPoint(lParam)); });
 }
 
 // lParam carries the mouse message that happened over the icon; only presses count.
 void Win32Window::OnTrayCallback(LPARAM mouseMessage) {
   if (mouseMessage == WM_LBUTTONDOWN) {
-    Guarded([this] { events_.FormTrayClick(MouseButton::Left); });
+    Guarded([this] { m_events.FormTrayClick(MouseButton::Left); });
   } else if (mouseMessage == WM_RBUTTONDOWN) {
-    Guarded([this] { events_.FormTrayClick(MouseButton::Right); });
+    Guarded([this] { m_events.FormTrayClick(MouseButton::Right); });
   }
 }
 
@@ -283,18 +283,18 @@ void Win32Window::OnDropFiles(HDROP drop) {
     Report(*error);
     return;
   }
-  Guarded([&] { events_.FormDropFiles(Point{point.x, point.y}, inClient, files); });
+  Guarded([&] { m_events.FormDropFiles(Point{point.x, point.y}, inClient, files); });
 }
 
 void Win32Window::Paint() {
   PAINTSTRUCT paint{};
-  HDC dc = BeginPaint(hwnd_, &paint);
+  HDC dc = BeginPaint(m_hwnd, &paint);
   std::optional<std::string> error;
   if (dc != nullptr) {
-    GdiCanvas canvas(dc, images_);
-    error = Catch([this, &canvas] { events_.FormPaint(canvas); });
+    GdiCanvas canvas(dc, m_images);
+    error = Catch([this, &canvas] { m_events.FormPaint(canvas); });
   }
-  EndPaint(hwnd_, &paint);
+  EndPaint(m_hwnd, &paint);
   // Shown only after EndPaint: the box runs a modal loop, and an open paint would hold the
   // update region and the DC through it.
   if (error) Report(*error);
@@ -302,7 +302,7 @@ void Win32Window::Paint() {
 
 void Win32Window::Report(const std::string& message) noexcept {
   try {
-    dialogs_.ShowError(message);
+    m_dialogs.ShowError(message);
   } catch (...) {
     // Nothing better is left to do with an error whose display failed.
   }

@@ -23,7 +23,7 @@ class Win32Window final : public Window {
   ~Win32Window() override;
 
   // The window handle, or null once the window is destroyed.
-  HWND Handle() const { return hwnd_; }
+  HWND Handle() const { return m_hwnd; }
 
   void SetBounds(const Rect& bounds) override;
   Rect Bounds() const override;
@@ -46,11 +46,11 @@ class Win32Window final : public Window {
 
   Win32Window(WindowEvents& events, Dialogs& dialogs, HIMAGELIST images, bool mainWindow,
               bool noActivate)
-      : events_(events),
-        dialogs_(dialogs),
-        images_(images),
-        mainWindow_(mainWindow),
-        noActivate_(noActivate) {}
+      : m_events(events),
+        m_dialogs(dialogs),
+        m_images(images),
+        m_mainWindow(mainWindow),
+        m_noActivate(noActivate) {}
 
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                      LPARAM lParam) noexcept;
@@ -70,13 +70,13 @@ class Win32Window final : public Window {
   bool Guarded(Handler&& handler) noexcept;
   void Report(const std::string& message) noexcept;
 
-  WindowEvents& events_;
-  Dialogs& dialogs_;
-  HIMAGELIST images_;  // the shared image list the canvases draw from; not owned, may be null
-  bool mainWindow_;
-  bool noActivate_;  // a click must not take the focus from the user's application
-  bool closed_ = false;
-  HWND hwnd_ = nullptr;
+  WindowEvents& m_events;
+  Dialogs& m_dialogs;
+  HIMAGELIST m_images;  // the shared image list the canvases draw from; not owned, may be null
+  bool m_mainWindow;
+  bool m_noActivate;  // a click must not take the focus from the user's application
+  bool m_closed = false;
+  HWND m_hwnd = nullptr;
 };
 
 }  // namespace tarnwick

@@ -33,7 +33,7 @@ bool Register(const WNDCLASSEXW& windowClass) {
 }  // namespace
 
 Win32WindowFactory::Win32WindowFactory(Dialogs& dialogs, HIMAGELIST images)
-    : dialogs_(dialogs), images_(images), instance_(GetModuleHandleW(nullptr)) {}
+    : m_dialogs(dialogs), m_images(images), m_instance(GetModuleHandleW(nullptr)) {}
 
 std::unique_ptr<Window> Win32WindowFactory::Create(const WindowSpec& spec, WindowEvents& events) {
   const std::wstring className = Widen(spec.className);
@@ -44,10 +44,10 @@ std::unique_ptr<Window> Win32WindowFactory::Create(const WindowSpec& spec, Windo
   // A click on a topmost tool window (a menu) must leave the user's application active.
   const bool noActivate = spec.topmost && spec.toolWindow;
   std::unique_ptr<Win32Window> window(
-      new Win32Window(events, dialogs_, images_, spec.mainWindow, noActivate));
+      new Win32Window(events, m_dialogs, m_images, spec.mainWindow, noActivate));
   const Rect& b = spec.bounds;
   if (CreateWindowExW(exStyle, className.c_str(), Widen(spec.title).c_str(), WS_POPUP, b.left,
-                      b.top, b.Width(), b.Height(), owner, nullptr, instance_,
+                      b.top, b.Width(), b.Height(), owner, nullptr, m_instance,
                       window.get()) == nullptr) {
     ThrowLastError("CreateWindowExW");
   }
@@ -55,41 +55,41 @@ std::unique_ptr<Window> Win32WindowFactory::Create(const WindowSpec& spec, Windo
 }
 
 void Win32WindowFactory::RegisterClassOnce(const std::wstring& className) {
-  if (registered_.contains(className)) return;
+  if (m_registered.contains(className)) return;
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_DBLCLKS;
   windowClass.lpfnWndProc = &Win32Window::WindowProc;
-  windowClass.hInstance = instance_;
-  windowClass.hIcon = AppIcon(instance_, SM_CXICON, SM_CYICON);
-  windowClass.hIconSm = AppIcon(instance_, SM_CXSMICON, SM_CYSMICON);
+  windowClass.hInstance = m_instance;
+  windowClass.hIcon = AppIcon(m_instance, SM_CXICON, SM_CYICON);
+  windowClass.hIconSm = AppIcon(m_instance, SM_CXSMICON, SM_CYSMICON);
   // A class without a cursor leaves whatever shape the pointer had when it entered.
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   // No background brush: the windows paint every pixel themselves.
   windowClass.hbrBackground = nullptr;
   windowClass.lpszClassName = className.c_str();
   if (!Register(windowClass)) ThrowLastError("RegisterClassExW");
-  registered_.insert(className);
+  m_registered.insert(className);
 }
 
 HWND Win32WindowFactory::Owner() {
-  if (owner_) return owner_.Get();
-  if (!registered_.contains(kOwnerClass)) {
+  if (m_owner) return m_owner.Get();
+  if (!m_registered.contains(kOwnerClass)) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &DefWindowProcW;
-    windowClass.hInstance = instance_;
-    windowClass.hIcon = AppIcon(instance_, SM_CXICON, SM_CYICON);
-    windowClass.hIconSm = AppIcon(instance_, SM_CXSMICON, SM_CYSMICON);
+    windowClass.hInstance = m_instance;
+    windowClass.hIcon = AppIcon(m_instance, SM_CXICON, SM_CYICON);
+    windowClass.hIconSm = AppIcon(m_instance, SM_CXSMICON, SM_CYSMICON);
     windowClass.lpszClassName = kOwnerClass;
     if (!Register(windowClass)) ThrowLastError("RegisterClassExW");
-    registered_.insert(kOwnerClass);
+    m_registered.insert(kOwnerClass);
   }
   // Never shown; an owned window has no task-bar button of its own.
-  owner_.Reset(CreateWindowExW(0, kOwnerClass, L"Tarnwick", WS_POPUP, 0, 0, 0, 0, nullptr,
-                               nullptr, instance_, nullptr));
-  if (!owner_) ThrowLastError("CreateWindowExW");
-  return owner_.Get();
+  m_owner.Reset(CreateWindowExW(0, kOwnerClass, L"Tarnwick", WS_POPUP, 0, 0, 0, 0, nullptr,
+                               nullptr, m_instance, nullptr));
+  if (!m_owner) ThrowLastError("CreateWindowExW");
+  return m_owner.Get();
 }
 
 }  // namespace tarnwick

@@ -30,11 +30,11 @@ class Win32WindowFactory final : public WindowFactory {
   void RegisterClassOnce(const std::wstring& className);
   HWND Owner();
 
-  Dialogs& dialogs_;
-  HIMAGELIST images_;
-  HINSTANCE instance_;
-  std::set<std::wstring> registered_;
-  UniqueHwnd owner_;
+  Dialogs& m_dialogs;
+  HIMAGELIST m_images;
+  HINSTANCE m_instance;
+  std::set<std::wstring> m_registered;
+  UniqueHwnd m_owner;
 };
 
 }  // namespace tarnwick
