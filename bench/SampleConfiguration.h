@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "fakes/QuietItemServices.h"
 #include "model/ItemTable.h"
 #include "model/MenuList.h"
 #include "model/Settings.h"
@@ -9,24 +10,6 @@
 #include "platform/Icons.h"
 
 namespace tarnwick::bench {
-
-// Icon extraction and hotkey registration cost nothing here, so the figures are the
-// configuration layer's alone.
-class CountingIcons final : public Icons {
- public:
-  int AddAssociatedIcon(const std::string&) override { return m_next++; }
-  int AddFileIcon(const std::string&, int) override { return m_next++; }
-  int ImageCount() const override { return m_next; }
-
- private:
-  int m_next = 30;
-};
-
-class AcceptingHotkeys final : public HotkeyBinder {
- public:
-  bool RegisterHotkey(int, int, int) override { return true; }
-  void UnregisterHotkey(int) override {}
-};
 
 // The bytes of a Tarnwick.ini holding itemCount items spread over several menus, as the
 // program saves it: programs, documents, folders, addresses and separators with realistic
@@ -41,8 +24,10 @@ struct LoadedConfiguration {
 
   Settings settings;
   MenuList menus;
-  CountingIcons icons;
-  AcceptingHotkeys hotkeys;
+  // Icon extraction and hotkey registration cost nothing here, so the figures are the
+  // configuration layer's alone.
+  fakes::CountingIcons icons;
+  fakes::AcceptingHotkeys hotkeys;
   ItemTable table{menus, icons, hotkeys};
 };
 

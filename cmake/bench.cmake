@@ -31,7 +31,7 @@ endif()
 add_executable(tarnwick_profile_bench
   ${CMAKE_SOURCE_DIR}/bench/win32/ProfileLoaderBench.cpp
   ${TARNWICK_BENCH_SAMPLE})
-target_include_directories(tarnwick_profile_bench PRIVATE ${CMAKE_SOURCE_DIR}/bench)
+target_include_directories(tarnwick_profile_bench PRIVATE ${CMAKE_SOURCE_DIR}/bench ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(tarnwick_profile_bench PRIVATE tarnwick_win32)
 target_link_options(tarnwick_profile_bench PRIVATE -municode ${TARNWICK_STATIC_RUNTIME})
 set_target_properties(tarnwick_profile_bench PROPERTIES

@@ -1,6 +1,7 @@
 # Benchmarks of the menu window with the Win32 platform objects: start-up with and without icon
 # sharing, and the pop-up and paint of a large menu. Run under Wine; see the README.
 add_executable(tarnwick_menu_window_bench ${CMAKE_SOURCE_DIR}/bench/win32/MenuWindowBench.cpp)
+target_include_directories(tarnwick_menu_window_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(tarnwick_menu_window_bench PRIVATE tarnwick_win32 psapi)
 target_link_options(tarnwick_menu_window_bench PRIVATE -municode ${TARNWICK_STATIC_RUNTIME})
 set_target_properties(tarnwick_menu_window_bench PROPERTIES

@@ -9,28 +9,13 @@
 #include <string_view>
 
 #include "fakes/Cp1252CodePage.h"
+#include "fakes/QuietItemServices.h"
 #include "model/ItemTable.h"
 #include "storage/Configuration.h"
 #include "storage/TextEncoding.h"
 
 namespace tarnwick {
 namespace {
-
-class NumberedIcons final : public Icons {
- public:
-  int AddAssociatedIcon(const std::string&) override { return m_next++; }
-  int AddFileIcon(const std::string&, int) override { return m_next++; }
-  int ImageCount() const override { return m_next; }
-
- private:
-  int m_next = 30;
-};
-
-class NoHotkeys final : public HotkeyBinder {
- public:
-  bool RegisterHotkey(int, int, int) override { return true; }
-  void UnregisterHotkey(int) override {}
-};
 
 enum class Loader { AsTheFileSays, Current, Legacy };
 
@@ -42,8 +27,8 @@ std::string LoadAndSave(std::string_view bytes, const AnsiCodePage& ansi, Loader
   LoadSettings(file, FontSpec{}, settings);
   ShowOptionsAtStart(file);
   const MenuList menus = ReadMenuList(file);
-  NumberedIcons icons;
-  NoHotkeys hotkeys;
+  fakes::CountingIcons icons;
+  fakes::AcceptingHotkeys hotkeys;
   ItemTable table(menus, icons, hotkeys);
   const bool legacy = loader == Loader::Legacy || (loader == Loader::AsTheFileSays && IsLegacyLayout(file));
   if (legacy) {

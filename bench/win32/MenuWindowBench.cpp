@@ -33,6 +33,7 @@
 #include "contextmenu/TAMenu.h"
 #include "menuwindow/SharedIcons.h"
 #include "menuwindow/TTarnwick.h"
+#include "fakes/QuietItemServices.h"
 #include "options/TOptions.h"
 #include "platform/win32/GdiTextMeasure.h"
 #include "platform/win32/Unicode.h"
@@ -72,12 +73,6 @@ class FolderHost final : public ApplicationHost {
 class PrintedDialogs final : public Dialogs {
  public:
   void ShowError(const std::string& message) override { std::fprintf(stderr, "error: %s\n", message.c_str()); }
-};
-
-class NoHotkeys final : public HotkeyBinder {
- public:
-  bool RegisterHotkey(int, int, int) override { return true; }
-  void UnregisterHotkey(int) override {}
 };
 
 double Milliseconds(Clock::duration duration) {
@@ -182,7 +177,7 @@ struct LoadResult {
 LoadResult LoadItems(const IniFile& file, bool shared) {
   Win32Icons icons;
   SharedIcons sharedIcons(icons);
-  NoHotkeys hotkeys;
+  fakes::AcceptingHotkeys hotkeys;
   const MenuList menus = ReadMenuList(file);
   ItemTable table(menus, shared ? static_cast<Icons&>(sharedIcons) : icons, hotkeys);
   const size_t before = PrivateBytes();

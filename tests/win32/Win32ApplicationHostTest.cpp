@@ -1,3 +1,4 @@
+#include "win32/QuietForms.h"
 #include "platform/win32/Win32ApplicationHost.h"
 
 #include <windows.h>
@@ -17,16 +18,6 @@
 
 namespace tarnwick {
 namespace {
-
-class NoDialogs final : public Dialogs {
- public:
-  void ShowError(const std::string&) override {}
-};
-
-class NoEvents final : public WindowEvents {
- public:
-  void FormPaint(Canvas&) override {}
-};
 
 // A name of this test process alone, so that a running copy of the program is not met.
 std::wstring InstanceName() {

@@ -1,3 +1,4 @@
+#include "win32/QuietForms.h"
 #include "platform/win32/Win32Hotkeys.h"
 
 #include <windows.h>
@@ -14,16 +15,6 @@
 
 namespace tarnwick {
 namespace {
-
-class NoDialogs final : public Dialogs {
- public:
-  void ShowError(const std::string&) override {}
-};
-
-class NoEvents final : public WindowEvents {
- public:
-  void FormPaint(Canvas&) override {}
-};
 
 // Not a Win32Window: it has no handle to register on.
 class ForeignWindow final : public Window {

@@ -1,3 +1,4 @@
+#include "win32/QuietForms.h"
 #include "platform/win32/Win32Shell.h"
 
 #include <windows.h>
@@ -13,16 +14,6 @@
 
 namespace tarnwick {
 namespace {
-
-class NoDialogs final : public Dialogs {
- public:
-  void ShowError(const std::string&) override {}
-};
-
-class NoEvents final : public WindowEvents {
- public:
-  void FormPaint(Canvas&) override {}
-};
 
 WindowId IdOf(HWND window) { return reinterpret_cast<WindowId>(window); }
 

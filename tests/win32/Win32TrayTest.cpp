@@ -1,3 +1,4 @@
+#include "win32/QuietForms.h"
 #include "platform/win32/Win32Tray.h"
 
 #include <windows.h>
@@ -18,11 +19,6 @@ namespace {
 using test::ClickWineTrayIcon;
 using test::PumpUntil;
 using test::WineTrayIcons;
-
-class NoDialogs final : public Dialogs {
- public:
-  void ShowError(const std::string&) override {}
-};
 
 class TrayEvents final : public WindowEvents {
  public:

@@ -6,15 +6,10 @@
 #include <vector>
 
 #include "fakes/FakePlatform.h"
+#include "fakes/QuietItemServices.h"
 
 namespace tarnwick {
 namespace {
-
-class NoHotkeys final : public HotkeyBinder {
- public:
-  bool RegisterHotkey(int, int, int) override { return true; }
-  void UnregisterHotkey(int) override {}
-};
 
 // A configuration loaded as the menu window loads it.
 struct Loaded {
@@ -39,7 +34,7 @@ struct Loaded {
   Settings settings;
   MenuList menus;
   fakes::FakeIcons icons;
-  NoHotkeys hotkeys;
+  fakes::AcceptingHotkeys hotkeys;
   ItemTable table{menus, icons, hotkeys};
 };
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Dialogs.h"
+#include "platform/Window.h"
+
+namespace tarnwick {
+
+// An error display that shows nothing, so a test never blocks on a box.
+class NoDialogs final : public Dialogs {
+ public:
+  void ShowError(const std::string&) override {}
+};
+
+// A form that ignores every event.
+class NoEvents final : public WindowEvents {
+ public:
+  void FormPaint(Canvas&) override {}
+};
+
+}  // namespace tarnwick
