@@ -73,6 +73,7 @@ class FolderHost final : public ApplicationHost {
 class PrintedDialogs final : public Dialogs {
  public:
   void ShowError(const std::string& message) override { std::fprintf(stderr, "error: %s\n", message.c_str()); }
+  void LogError(const std::string& message) override { ShowError(message); }
 };
 
 double Milliseconds(Clock::duration duration) {

@@ -19,6 +19,7 @@ void CreateAndRun(Platform& platform) {
   TTarnwick menuWindow(platform, options);
   options.AttachMenuWindow(menuWindow);
   menuWindow.FormCreate();
+  options.ReleaseFile();
   TAMenu contextMenu(platform, options);
   contextMenu.FormCreate();
   options.AttachContextMenu(contextMenu);

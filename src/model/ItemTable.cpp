@@ -51,7 +51,7 @@ int ItemTable::ResolveImageIndex(const Item& item) {
 }
 
 void ItemTable::AddItem(Item item) {
-  // Cells far past any real menu would overflow the arithmetic of rows and pixels.
+  // Cells far past any real menu would make menus of thousands of screens.
   item.Column = std::clamp(item.Column, 0, kMaxCellIndex);
   item.Row = std::clamp(item.Row, 0, kMaxCellIndex);
 
@@ -67,8 +67,10 @@ void ItemTable::AddItem(Item item) {
     takenBelow = item.Row + 1;
     while (Occupied({item.MenuId, item.Column, takenBelow})) ++takenBelow;
   }
-  int& rows = RowsOf(item.MenuId);
-  rows = std::max(rows, item.Row + 1);
+  if (m_menus.HasMenu(item.MenuId)) {
+    int& rows = RowsOf(item.MenuId);
+    rows = std::max(rows, item.Row + 1);
+  }
 
   item.ImageIndex = ResolveImageIndex(item);
   item.ItemId = NextItemId++;

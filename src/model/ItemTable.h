@@ -20,8 +20,9 @@ class HotkeyBinder {
   virtual void UnregisterHotkey(int id) = 0;
 };
 
-// Largest column or row an item is given; larger requests (from a file) are brought down to it.
-inline constexpr int kMaxCellIndex = 65535;
+// Largest column or row an item asks for; larger requests (from a file) are brought down to it.
+// A menu of 1,000 rows is already 20,000 pixels tall.
+inline constexpr int kMaxCellIndex = 999;
 
 // Every item of every menu, in insertion order (the order they are saved in), with the grid
 // size of each menu. Positions shift down by one when an item before them is removed.
@@ -34,8 +35,10 @@ class ItemTable {
   const Item& At(size_t position) const { return m_items[position]; }
 
   // Appends an item: the first free cell of its column at or above the requested row (the
-  // menu grows a row when the column is full; column and row at most kMaxCellIndex), its image, its hotkey (id = its ItemId) and a
-  // description unique among all items. Description and ItemId are worked out here.
+  // menu grows a row when the column is full; the request is at most kMaxCellIndex), its
+  // image, its hotkey (id = its ItemId) and a description unique among all items.
+  // Description and ItemId are worked out here. An item whose menu id names no menu keeps
+  // its cell and changes no menu's size.
   void AddItem(Item item);
   // Room for this many items in all, for a loader that knows how many may come.
   void Reserve(size_t count);

@@ -3,7 +3,6 @@
 #include "activation/TriggerMonitor.h"
 #include "contextmenu/TAMenu.h"
 #include "menuwindow/TTarnwick.h"
-#include "storage/AtomicFile.h"
 #include "storage/Configuration.h"
 #include "storage/TextEncoding.h"
 #include "menuwindow/RaisedFrame.h"
@@ -25,9 +24,11 @@ void TOptions::FormCreate() {
   m_window = m_platform.windows.Create(spec, *this);
 
   m_configPath = m_platform.host.ExecutableFolder() + kConfigFileName;
+  m_store = std::make_unique<ConfigurationFile>(m_platform.files, m_configPath);
   // A missing or unreadable file reads as empty: every value takes its default.
-  const auto bytes = m_platform.files.ReadWhole(m_configPath);
-  m_file = IniFile::Parse(bytes ? DecodeTextFile(*bytes, m_platform.codePage) : std::string());
+  std::string bytes = m_store->Read();
+  m_file = IniFile::Parse(DecodeTextFile(bytes, m_platform.codePage));
+  if (!bytes.empty() && !HasKnownSection(m_file)) m_store->KeepUnusableFile();
 
   LoadSettings(m_file, WindowFont, Options);
   Menus = ReadMenuList(m_file);
@@ -38,14 +39,19 @@ void TOptions::ShowAtStartIfNeeded() {
   if (m_showAtStart) m_window->ShowActivate();
 }
 
-bool TOptions::SaveSettings() {
+bool TOptions::Save(bool nobodyToAsk) {
   const std::string text = ConfigurationText(Options, Menus, m_menuWindow->Table());
   const std::string bytes = EncodeTextFile(text, m_platform.codePage);
-  if (!WriteFileAtomically(m_platform.files, m_configPath, bytes)) {
-    m_platform.dialogs.ShowError("Unable to write to " + m_configPath);
-    return false;
+  const WriteResult result = m_store->Save(bytes);
+  if (result) return true;
+  std::string message = "Unable to write to " + result.path;
+  if (!result.reason.empty()) message += ": " + result.reason;
+  if (nobodyToAsk) {
+    m_platform.dialogs.LogError(message);
+  } else {
+    m_platform.dialogs.ShowError(message);
   }
-  return true;
+  return false;
 }
 
 void TOptions::FormPaint(Canvas& canvas) {
@@ -61,7 +67,7 @@ void TOptions::FormClose() {
 }
 
 void TOptions::FormQueryEndSession() {
-  if (Options.Autosave && m_menuWindow != nullptr) SaveSettings();
+  if (Options.Autosave && m_menuWindow != nullptr) Save(true);
 }
 
 }  // namespace tarnwick

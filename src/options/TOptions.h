@@ -6,6 +6,7 @@
 #include "model/MenuList.h"
 #include "model/Settings.h"
 #include "platform/Platform.h"
+#include "storage/ConfigurationFile.h"
 #include "storage/IniFile.h"
 
 namespace tarnwick {
@@ -37,9 +38,10 @@ class TOptions final : public WindowEvents {
   void DisableActivation();
   void EnableActivation();
 
-  // Writes the whole configuration file. On failure the user is told, the previous file
-  // stays as it was, and false is returned.
-  bool SaveSettings();
+  // Writes the whole configuration file. On failure the user is told which file or folder
+  // refused and why (at the end of the session, the debugger is), the previous file stays as
+  // it was, and false is returned.
+  bool SaveSettings() { return Save(false); }
 
   void FormPaint(Canvas& canvas) override;
   void FormClose() override;
@@ -48,7 +50,10 @@ class TOptions final : public WindowEvents {
   void FormTrayClick(MouseButton button) override;
   void FormTaskbarCreated() override;
 
+  // The parsed configuration, read by the menu window's loader; empty once released.
   const IniFile& File() const { return m_file; }
+  // Start-up is the only reader of the file: its text and index go once the menus are loaded.
+  void ReleaseFile() { m_file = IniFile(); }
   const std::string& ConfigPath() const { return m_configPath; }
   Window& FormWindow() { return *m_window; }
 
@@ -59,11 +64,15 @@ class TOptions final : public WindowEvents {
   FontSpec WindowFont;
 
  private:
+  // nobodyToAsk: the session is ending, and a box would hold up the log-off unanswered.
+  bool Save(bool nobodyToAsk);
+
   Platform& m_platform;
   std::unique_ptr<Window> m_window;
   TTarnwick* m_menuWindow = nullptr;
   TAMenu* m_contextMenu = nullptr;
   std::string m_configPath;
+  std::unique_ptr<ConfigurationFile> m_store;
   IniFile m_file;
   bool m_showAtStart = false;
 };

@@ -14,6 +14,9 @@ class Dialogs {
 
   // The standard error display: a modal box with the application title and an error icon.
   virtual void ShowError(const std::string& message) = 0;
+  // For an error nobody is there to answer, as when the session ends: a box would hold up
+  // the log-off. Goes to the debugger output.
+  virtual void LogError(const std::string& message) = 0;
 };
 
 }  // namespace tarnwick

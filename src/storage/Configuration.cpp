@@ -34,7 +34,7 @@ bool IsReservedExactly(std::string_view name) {
 }
 
 // One grid size per menu: the menu's own exact-case key, else the old [Setting] fallback,
-// else 1. A file cannot make a menu smaller than one cell.
+// else 1. A file cannot make a menu smaller than one cell or larger than the largest cell.
 std::vector<int> ReadGridSizes(const IniFile& file, const char* sectionName, const char* settingKey,
                                const MenuList& menus) {
   const IniSection section = file.Section(sectionName);
@@ -45,7 +45,8 @@ std::vector<int> ReadGridSizes(const IniFile& file, const char* sectionName, con
   sizes.reserve(menus.Count());
   for (const std::string& name : menus.MenuNames) {
     const int size = listed.contains(name) ? section.ReadInt(name, 1) : fallback;
-    sizes.push_back(std::max(size, 1));
+    // A count past the largest cell is nonsense and would make a menu thousands of screens tall.
+    sizes.push_back(std::clamp(size, 1, kMaxCellIndex + 1));
   }
   return sizes;
 }
@@ -117,6 +118,17 @@ void LoadSettings(const IniFile& file, const FontSpec& windowFont, Settings& set
   for (int i = 0; i < kTriggerCount; ++i) {
     settings.TriggerMenuIds[i] = file.ReadInt(kPopup, TriggerNames[i], 0);
   }
+}
+
+bool IsCompleteConfiguration(std::string_view bytes) {
+  return bytes.ends_with(std::string("\r\n\r\n").append(kEndMark));
+}
+
+bool HasKnownSection(const IniFile& file) {
+  for (const char* known : {kSetting, kMenu, kMenuColumn, kMenuRow, kPopupEnabled, kPopup, kOrder}) {
+    if (file.HasSection(known)) return true;
+  }
+  return false;
 }
 
 bool ShowOptionsAtStart(const IniFile& file) { return Version(file) != kCurrentVersion; }
@@ -225,7 +237,9 @@ std::string ConfigurationText(const Settings& settings, const MenuList& menus, c
     out.WriteInt("Row", item.Row);
     out.WriteInt("Type", item.MenuId);
   }
-  return out.Text();
+  std::string text = out.TakeText();
+  text.append("\r\n").append(kEndMark);
+  return text;
 }
 
 }  // namespace tarnwick

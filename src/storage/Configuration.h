@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/ItemTable.h"
 #include "model/MenuList.h"
@@ -11,6 +12,13 @@ namespace tarnwick {
 
 inline constexpr const char* kConfigFileName = "Tarnwick.ini";
 inline constexpr const char* kCurrentVersion = "2.0";
+// The last line the writer gives every file, after an empty line. A file that ends with it
+// was written whole, which tells a complete temporary file from a cut one.
+inline constexpr std::string_view kEndMark = "; end of Tarnwick.ini\r\n";
+
+bool IsCompleteConfiguration(std::string_view bytes);
+// False for a file of which the loaders can use nothing: none of the sections they read.
+bool HasKnownSection(const IniFile& file);
 
 // [Setting], [Popup Enabled] and [Popup]. windowFont gives the defaults of the menu font.
 void LoadSettings(const IniFile& file, const FontSpec& windowFont, Settings& settings);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tarnwick {
@@ -119,6 +120,8 @@ class IniWriter {
   void WriteBool(std::string_view key, bool value);
 
   const std::string& Text() const { return m_text; }
+  // The text, handed over; the writer is empty afterwards.
+  std::string TakeText() { return std::move(m_text); }
 
  private:
   std::string m_text;

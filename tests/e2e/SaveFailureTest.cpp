@@ -1,6 +1,7 @@
 // A save that cannot write the configuration: the real Tarnwick.exe must tell the user
-// "Unable to write to <path>" in an error box, keep the previous file exactly as it was, leave
-// no temporary file behind, and still end normally once the box is dismissed.
+// "Unable to write to <path>: <reason>" in an error box, naming the file or folder that refused,
+// keep the previous file exactly as it was, leave no temporary file behind, and still end
+// normally once the box is dismissed.
 #include <windows.h>
 
 #include <string>
@@ -33,12 +34,14 @@ std::optional<std::wstring> TakeErrorBox(DWORD pid) {
     return std::wstring(text);
 }
 
-// Files of the folder other than the ones the test put there.
+// Files of the folder other than the ones the test put there and the backup.
 std::vector<std::wstring> Leftovers(const std::filesystem::path& folder) {
     std::vector<std::wstring> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         const std::wstring name = entry.path().filename().wstring();
-        if (name != L"Tarnwick.exe" && name != L"Tarnwick.ini" && name != L"work") names.push_back(name);
+        if (name != L"Tarnwick.exe" && name != L"Tarnwick.ini" && name != L"Tarnwick.ini.bak" && name != L"work") {
+            names.push_back(name);
+        }
     }
     return names;
 }
@@ -109,14 +112,22 @@ private:
 
 class SaveFailureTest : public TarnwickE2eTest {
 protected:
-    // Closes the options window, which saves with Autosave on, and checks the report.
-    void CloseAndExpectTheErrorBox(TarnwickProcess& app) {
+    // Closes the options window, which saves with Autosave on, and checks that the report
+    // names what refused and gives a reason.
+    void CloseAndExpectTheErrorBox(TarnwickProcess& app, const std::filesystem::path& refused,
+                                   const std::wstring& reason = {}) {
         const HWND options = app.WaitForWindow(kOptionsWindowClass);
         ASSERT_NE(options, nullptr);
         PostMessageW(options, WM_CLOSE, 0, 0);
         const std::optional<std::wstring> text = TakeErrorBox(app.Pid());
         ASSERT_TRUE(text.has_value()) << "no error box";
-        EXPECT_EQ(*text, L"Unable to write to " + IniPath().wstring());
+        const std::wstring start = L"Unable to write to " + refused.wstring() + L": ";
+        EXPECT_EQ(text->rfind(start, 0), 0u) << *text;
+        if (reason.empty()) {
+            EXPECT_GT(text->size(), start.size() + 3) << "no reason given: " << *text;
+        } else {
+            EXPECT_EQ(*text, start + reason);
+        }
         EXPECT_EQ(app.WaitForExit(), std::optional<DWORD>(0));
     }
 };
@@ -125,7 +136,7 @@ TEST_F(SaveFailureTest, AReadOnlyFileIsReportedAndKeptAsItWas) {
     WriteIni(kOriginal);
     ASSERT_TRUE(SetFileAttributesW(IniPath().c_str(), FILE_ATTRIBUTE_READONLY));
     TarnwickProcess& app = Launch();
-    CloseAndExpectTheErrorBox(app);
+    CloseAndExpectTheErrorBox(app, IniPath(), L"The file is read-only.");
     SetFileAttributesW(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);  // lets TearDown remove it
     EXPECT_EQ(ReadIni(), std::optional<std::string>(kOriginal));
     EXPECT_TRUE(Leftovers(Folder()).empty());
@@ -138,7 +149,8 @@ TEST_F(SaveFailureTest, AFolderThatTakesNoNewFileIsReportedAndTheFileKept) {
     {
         const UnwritableFolder locked(Folder());
         if (!locked.Active()) GTEST_SKIP() << "chattr cannot lock " << Folder().string() << " on this machine";
-        CloseAndExpectTheErrorBox(app);
+        // The folder refuses the new file: the message blames the folder, not the file.
+        CloseAndExpectTheErrorBox(app, Folder());
     }
     EXPECT_EQ(ReadIni(), std::optional<std::string>(kOriginal));
     EXPECT_TRUE(Leftovers(Folder()).empty());

@@ -5,51 +5,86 @@
 
 namespace tarnwick::fakes {
 
+bool FakeFileSystem::Fail(std::string reason) {
+  m_lastError = std::move(reason);
+  return false;
+}
+
 std::optional<std::string> FakeFileSystem::ReadWhole(const std::string& path) {
   const auto it = files.find(path);
-  if (it == files.end()) return std::nullopt;
+  if (it == files.end()) {
+    Fail("The system cannot find the file specified.");
+    return std::nullopt;
+  }
+  if (path == unreadable) {
+    Fail("The process cannot access the file because it is being used by another process.");
+    return std::nullopt;
+  }
   return it->second;
+}
+
+std::vector<FileSystem::FileInfo> FakeFileSystem::FilesStartingWith(const std::string& pathPrefix) {
+  std::vector<FileInfo> found;
+  for (const auto& [path, contents] : files) {
+    if (path.starts_with(pathPrefix)) found.push_back({path, modified[path]});
+  }
+  return found;
 }
 
 std::optional<FileSystem::Handle> FakeFileSystem::CreateTempBeside(const std::string& targetPath,
                                                                     std::string& tempPath) {
-  if (failStep == Step::Create) return std::nullopt;
-  tempPath = targetPath + "." + std::to_string(++m_tempCounter) + ".tmp";
+  if (failStep == Step::Create) {
+    Fail("Access is denied.");
+    return std::nullopt;
+  }
+  // Named as the real ones are: process id, then a counter.
+  tempPath = targetPath + ".4242." + std::to_string(++m_tempCounter) + ".tmp";
   files[tempPath].clear();
+  modified[tempPath] = ++m_clock;
   const Handle handle = m_nextHandle++;
   m_open[handle] = tempPath;
   return handle;
 }
 
 bool FakeFileSystem::Write(Handle file, std::string_view bytes) {
-  if (!m_open.contains(file)) return false;
+  if (!m_open.contains(file)) return Fail("The handle is invalid.");
   ++m_writes;
   if (failStep == Step::Write && m_writes == failOnWriteNumber) {
     // A full disk: part of the chunk made it.
     files[m_open[file]] += bytes.substr(0, bytes.size() / 2);
-    return false;
+    return Fail("There is not enough space on the disk.");
   }
   files[m_open[file]] += bytes;
+  modified[m_open[file]] = ++m_clock;
   return true;
 }
 
-bool FakeFileSystem::Flush(Handle file) { return m_open.contains(file) && failStep != Step::Flush; }
+bool FakeFileSystem::Flush(Handle file) {
+  if (!m_open.contains(file)) return Fail("The handle is invalid.");
+  return failStep != Step::Flush || Fail("The request could not be performed because of an I/O device error.");
+}
 
 bool FakeFileSystem::Close(Handle file) {
-  if (m_open.erase(file) == 0) return false;
-  return failStep != Step::Close;
+  if (m_open.erase(file) == 0) return Fail("The handle is invalid.");
+  return failStep != Step::Close || Fail("The request could not be performed because of an I/O device error.");
 }
 
 bool FakeFileSystem::Replace(const std::string& source, const std::string& target) {
-  if (failStep == Step::Replace || !files.contains(source)) return false;
+  if (failStep == Step::Replace && (failReplaceOf.empty() || failReplaceOf == target)) {
+    return Fail("The file is read-only.");
+  }
+  if (!files.contains(source)) return Fail("The system cannot find the file specified.");
   files[target] = files[source];
+  modified[target] = modified[source];
   files.erase(source);
+  modified.erase(source);
   return true;
 }
 
 bool FakeFileSystem::Remove(const std::string& path) {
   removed.push_back(path);
-  return files.erase(path) > 0;
+  modified.erase(path);
+  return files.erase(path) > 0 || Fail("The system cannot find the file specified.");
 }
 
 namespace {

@@ -21,22 +21,33 @@ class FakeFileSystem final : public FileSystem {
   enum class Step { None, Create, Write, Flush, Close, Replace };
 
   std::map<std::string, std::string> files;
+  // Last write times; a write or replace stamps a file with the next tick of a clock.
+  std::map<std::string, int64_t> modified;
   Step failStep = Step::None;
+  // A path whose reading fails although it exists (a file locked by another program).
+  std::string unreadable;
   int failOnWriteNumber = 1;  // with Step::Write: which write call fails (1 = the first)
+  std::string failReplaceOf;  // with Step::Replace: only this target is refused (empty: all)
   std::vector<std::string> removed;
 
   std::optional<std::string> ReadWhole(const std::string& path) override;
   bool FileExists(const std::string& path) override { return files.contains(path); }
+  std::vector<FileInfo> FilesStartingWith(const std::string& pathPrefix) override;
   std::optional<Handle> CreateTempBeside(const std::string& targetPath, std::string& tempPath) override;
   bool Write(Handle file, std::string_view bytes) override;
   bool Flush(Handle file) override;
   bool Close(Handle file) override;
   bool Replace(const std::string& source, const std::string& target) override;
   bool Remove(const std::string& path) override;
+  std::string LastError() const override { return m_lastError; }
 
   size_t OpenHandles() const { return m_open.size(); }
 
  private:
+  bool Fail(std::string reason);
+
+  std::string m_lastError;
+  int64_t m_clock = 0;
   std::map<Handle, std::string> m_open;  // handle -> path
   Handle m_nextHandle = 1;
   int m_tempCounter = 0;
@@ -47,6 +58,9 @@ class FakeDialogs final : public Dialogs {
  public:
   std::vector<std::string> errors;
   void ShowError(const std::string& message) override { errors.push_back(message); }
+  // Errors sent to the debugger output instead of a box.
+  std::vector<std::string> logged;
+  void LogError(const std::string& message) override { logged.push_back(message); }
 };
 
 class FakeWindow final : public Window {

@@ -11,6 +11,7 @@ namespace tarnwick {
 class NoDialogs final : public Dialogs {
  public:
   void ShowError(const std::string&) override {}
+  void LogError(const std::string&) override {}
 };
 
 // A form that ignores every event.

@@ -110,6 +110,7 @@ TEST_F(Win32FileSystemTest, ReplaceRefusesReadOnlyTarget) {
   ASSERT_TRUE(SetFileAttributesW(Long(target).c_str(), FILE_ATTRIBUTE_READONLY));
 
   EXPECT_FALSE(SaveAtomically(target, "new"));
+  EXPECT_EQ(fs_.LastError(), "The file is read-only.");
 
   EXPECT_EQ(fs_.ReadWhole(target), "old");
   EXPECT_TRUE(GetFileAttributesW(Long(target).c_str()) & FILE_ATTRIBUTE_READONLY);
@@ -169,6 +170,23 @@ TEST_F(Win32FileSystemTest, MissingFilesAndFolders) {
   }
   std::string temp;
   EXPECT_FALSE(fs_.CreateTempBeside(dir_ + "none\\x.ini", temp));
+  EXPECT_FALSE(fs_.LastError().empty()) << "the system's reason is kept";
+}
+
+// What recovery and the clean-up after a save look through: files whose names start with the
+// prefix, in any letter case; not the file the prefix is made of, nor folders.
+TEST_F(Win32FileSystemTest, FilesStartingWithListsOnlyFilesOfThatPrefix) {
+  for (const char* name : {"Tarnwick.ini", "Tarnwick.ini.bak", "TARNWICK.INI.7.1.tmp", "Tarnwick.inix", "Other.ini.1.1.tmp"}) {
+    Put(dir_ + name, name);
+  }
+  ASSERT_TRUE(CreateDirectoryW(Long(dir_ + "Tarnwick.ini.d").c_str(), nullptr));
+  std::set<std::string> listed;
+  for (const FileSystem::FileInfo& file : fs_.FilesStartingWith(dir_ + "Tarnwick.ini.")) {
+    listed.insert(file.path);
+    EXPECT_NE(file.modified, 0);
+  }
+  EXPECT_EQ(listed, (std::set<std::string>{dir_ + "TARNWICK.INI.7.1.tmp", dir_ + "Tarnwick.ini.bak"}));
+  EXPECT_TRUE(fs_.FilesStartingWith(dir_ + "none\\Tarnwick.ini.").empty());
 }
 
 TEST_F(Win32FileSystemTest, RemoveDeletesOnlyExistingFiles) {

@@ -25,6 +25,7 @@ using test::PumpUntil;
 class RecordingDialogs final : public Dialogs {
  public:
   void ShowError(const std::string& message) override { errors.push_back(message); }
+  void LogError(const std::string& message) override { errors.push_back(message); }
   std::vector<std::string> errors;
 };
 

@@ -25,4 +25,8 @@ void Win32Dialogs::ShowError(const std::string& message) {
               MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
+void Win32Dialogs::LogError(const std::string& message) {
+  OutputDebugStringW((L"Tarnwick: " + DisplayText(message) + L"\n").c_str());
+}
+
 }  // namespace tarnwick

@@ -7,6 +7,7 @@ namespace tarnwick {
 class Win32Dialogs final : public Dialogs {
  public:
   void ShowError(const std::string& message) override;
+  void LogError(const std::string& message) override;
 };
 
 }  // namespace tarnwick

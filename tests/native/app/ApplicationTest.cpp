@@ -128,20 +128,80 @@ TEST_F(ApplicationTest, TheEndOfTheSessionSavesWithAutosaveOn) {
   EXPECT_EQ(saved.ReadInt("Setting", "Autosave", -1), 1);
 }
 
-TEST(ApplicationSaveTest, AFailureAtAnyStepOfTheSaveIsReportedAndKeepsThePreviousFile) {
+// The message names the file or folder that refused and the system's reason; the previous file
+// stays. At the end of the session nobody would answer a box: the error goes to the debugger.
+TEST(ApplicationSaveTest, AFailureAtAnyStepIsReportedWithItsReasonAndKeepsThePreviousFile) {
   using Step = FakeFileSystem::Step;
   const std::string original = "[Setting]\r\nVersion=2.0\r\nExtra=1\r\n";
-  for (const Step step : {Step::Create, Step::Write, Step::Flush, Step::Close, Step::Replace}) {
-    SCOPED_TRACE(static_cast<int>(step));
-    fakes::FakePlatform fake;
-    fake.files.files[fake.ConfigPath()] = original;
-    fake.files.failStep = step;
-    fake.host.whileRunning = [&] { fake.windows.Find("Tarnwick")->events.FormClose(); };
-    RunApplication(fake.platform);
-    EXPECT_EQ(fake.files.files[fake.ConfigPath()], original);
-    EXPECT_EQ(fake.dialogs.errors, std::vector<std::string>{"Unable to write to C:\\Tools\\Tarnwick\\Tarnwick.ini"});
-    EXPECT_EQ(fake.files.files.size(), 1u);
+  struct Case {
+    Step step;
+    bool onlyTheFileRefuses;  // the backup is written, the file's replacement refused
+    const char* message;
+  };
+  const Case cases[] = {
+      {Step::Create, false, "Unable to write to C:\\Tools\\Tarnwick: Access is denied."},
+      {Step::Write, false, "Unable to write to C:\\Tools\\Tarnwick\\Tarnwick.ini.bak: There is not enough space on the disk."},
+      {Step::Flush, false, "Unable to write to C:\\Tools\\Tarnwick\\Tarnwick.ini.bak: The request could not be performed because of an I/O device error."},
+      {Step::Replace, true, "Unable to write to C:\\Tools\\Tarnwick\\Tarnwick.ini: The file is read-only."},
+  };
+  for (const Case& c : cases) {
+    for (const bool sessionEnds : {false, true}) {
+      SCOPED_TRACE(std::string(c.message) + (sessionEnds ? ", at the end of the session" : ", at close"));
+      fakes::FakePlatform fake;
+      fake.files.files[fake.ConfigPath()] = original;
+      fake.files.failStep = c.step;
+      if (c.onlyTheFileRefuses) fake.files.failReplaceOf = fake.ConfigPath();
+      fake.host.whileRunning = [&] {
+        FakeWindow* options = fake.windows.Find("Tarnwick");
+        if (sessionEnds) {
+          options->events.FormQueryEndSession();
+        } else {
+          options->events.FormClose();
+        }
+      };
+      RunApplication(fake.platform);
+      EXPECT_EQ(fake.files.files[fake.ConfigPath()], original);
+      const std::vector<std::string> expected{c.message};
+      EXPECT_EQ(sessionEnds ? fake.dialogs.logged : fake.dialogs.errors, expected);
+      EXPECT_TRUE(sessionEnds ? fake.dialogs.errors.empty() : fake.dialogs.logged.empty());
+      EXPECT_EQ(fake.files.files.size(), c.onlyTheFileRefuses ? 2u : 1u) << "a temporary file was left behind";
+    }
   }
+}
+
+// A save cut off after its temporary file was complete: the next start loads that file and it
+// becomes the configuration; the next save clears the other leftovers.
+TEST_F(ApplicationTest, AStartAfterAnInterruptedSaveLoadsTheCompleteTemporaryFile) {
+  const std::string path = fake.ConfigPath();
+  const std::string complete = std::string(kCurrentFile) + "\r\n; end of Tarnwick.ini\r\n";
+  fake.files.files[path + ".311.4.tmp"] = complete;
+  fake.files.files[path + ".311.5.tmp"] = complete.substr(0, complete.size() - 3);  // newer, but cut off
+  fake.files.modified[path + ".311.5.tmp"] = 1;
+  Run([&] {
+    EXPECT_FALSE(Window("Tarnwick")->visible) << "a version 2.0 file was loaded";
+    EXPECT_EQ(fake.files.files.count(path + ".311.4.tmp"), 0u);
+    EXPECT_EQ(fake.files.files[path], complete);
+    EXPECT_EQ(fake.hotkeys.registered.size(), 1u) << "its item was loaded";
+    CloseMainWindow();
+  });
+  std::vector<std::string> names;
+  for (const auto& [name, contents] : fake.files.files) names.push_back(name);
+  EXPECT_EQ(names, (std::vector<std::string>{path, path + ".bak"}));
+  EXPECT_NE(ConfigFile().find("[Notepad]"), std::string::npos);
+}
+
+// Random bytes read as a first run; the next saves keep them aside instead of losing them.
+TEST_F(ApplicationTest, AFileOfNothingTheLoaderKnowsIsKeptAsTheBackupThroughEverySaveOfTheRun) {
+  const std::string garbage = "\x89PNG\r\n\x1a\n[not ours]\r\nx=1\r\n";
+  ConfigFile() = garbage;
+  Run([&] {
+    EXPECT_TRUE(Window("Tarnwick")->visible) << "read as a first run";
+    CloseMainWindow();
+    fake.files.files[fake.ConfigPath()] += "; changed";  // a second save has something to back up
+    CloseMainWindow();
+  });
+  EXPECT_EQ(fake.files.files[fake.ConfigPath() + ".bak"], garbage);
+  EXPECT_NE(ConfigFile().find("Version=2.0"), std::string::npos);
 }
 
 TEST_F(ApplicationTest, PathsOutsideTheCodePageSurviveAndTheFileStaysAnsiOtherwise) {

@@ -72,13 +72,55 @@ TEST_F(ItemTableTest, AddItem_NegativeCellBecomesZero) {
   EXPECT_EQ(table.At(0).Row, 0);
 }
 
-TEST_F(ItemTableTest, AddItem_CellsBeyondTheLargestAreBroughtDownWithoutOverflow) {
-  table.AddItem(Make("A", INT32_MAX, INT32_MAX));
-  table.AddItem(Make("B", INT32_MAX, INT32_MAX));
-  EXPECT_EQ(table.At(0).Column, kMaxCellIndex);
-  EXPECT_EQ(table.At(0).Row, kMaxCellIndex);
-  EXPECT_EQ(table.At(1).Row, kMaxCellIndex + 1);
-  EXPECT_EQ(table.MenuRows[0], kMaxCellIndex + 2);
+// Requests past cell 999 are brought down to it; an item of a menu id that names no menu keeps
+// its cell (in a grid of its own) and grows no menu.
+TEST(ItemTableBounds, AddItem_CapsRequestsAndLeavesMenusAloneForUnknownMenuIds) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<int, int>> requests;  // (column, row) of items added in turn
+    int menuId;
+    std::vector<std::pair<int, int>> cells;     // where they land
+    int rowsOfMenu0, rowsOfMenu3;
+  };
+  const Case cases[] = {
+      {"in range", {{2, 998}}, 0, {{2, 998}}, 999, 1},
+      {"at the cap", {{999, 999}}, 0, {{999, 999}}, 1000, 1},
+      {"past the cap", {{1000, 65535}}, 0, {{999, 999}}, 1000, 1},
+      {"overflowing", {{INT32_MAX, INT32_MAX}, {INT32_MAX, INT32_MAX}}, 0, {{999, 999}, {999, 1000}}, 1001, 1},
+      {"other menu", {{0, 4000}}, 3, {{0, 999}}, 1, 1000},
+      {"no such menu", {{0, 10}}, 7, {{0, 10}}, 1, 1},
+      {"no such menu, same cell twice", {{0, 10}, {0, 10}}, 7, {{0, 10}, {0, 11}}, 1, 1},
+      {"no such menu, past the cap", {{5, INT32_MAX}}, 7, {{5, 999}}, 1, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MenuList menus;
+    menus.Add("Tarnwick", 0);
+    menus.Add("Work", 3);
+    fakes::FakeIcons icons;
+    RecordingBinder hotkeys;
+    ItemTable table{menus, icons, hotkeys};
+    table.MenuColumns = {1, 1};
+    table.MenuRows = {1, 1};
+    for (const auto& [column, row] : c.requests) {
+      Item item;
+      item.Description = "Item";
+      item.ProgramFile = "C:\\Windows\\notepad.exe";
+      item.IconLocation = "1";
+      item.Column = column;
+      item.Row = row;
+      item.MenuId = c.menuId;
+      table.AddItem(item);
+    }
+    ASSERT_EQ(table.Count(), c.cells.size());
+    for (size_t i = 0; i < c.cells.size(); ++i) {
+      EXPECT_EQ(table.At(i).Column, c.cells[i].first);
+      EXPECT_EQ(table.At(i).Row, c.cells[i].second);
+      EXPECT_EQ(table.At(i).MenuId, c.menuId);
+    }
+    EXPECT_EQ(table.MenuRows, (std::vector<int>{c.rowsOfMenu0, c.rowsOfMenu3}));
+    EXPECT_EQ(table.MenuColumns, (std::vector<int>{1, 1}));
+  }
 }
 
 // Moves and removals free rows that a filled column had; later items must find them.
@@ -113,9 +155,10 @@ TEST_F(ItemTableTest, AddItem_OtherMenusAndColumnsDoNotBlockACell) {
   EXPECT_EQ(table.At(2).Row, 0);
 }
 
-TEST_F(ItemTableTest, AddItem_UnknownMenuIdCountsAgainstTheFirstMenu) {
+TEST_F(ItemTableTest, AddItem_UnknownMenuIdKeepsItsCellAndGrowsNoMenu) {
   table.AddItem(Make("A", 0, 4, 42));
-  EXPECT_EQ(table.MenuRows[0], 5);
+  EXPECT_EQ(table.MenuRows, (std::vector<int>{1, 1}));
+  EXPECT_EQ(table.At(0).Row, 4);
   EXPECT_EQ(table.At(0).MenuId, 42);
 }
 

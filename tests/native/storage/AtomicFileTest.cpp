@@ -30,17 +30,24 @@ TEST(AtomicFile, CreatesAMissingFileAndWritesAnEmptyOne) {
 }
 
 // Whatever step fails, the path holds the complete old file (or still nothing), never a part
-// of the new one, and nothing else is left behind.
-TEST(AtomicFile, AFailureAtAnyStepLeavesTheOldFileOrNone) {
+// of the new one, and nothing else is left behind. The failure names who refused and why: the
+// folder when no new file could be made in it, else the file.
+TEST(AtomicFile, AFailureAtAnyStepLeavesTheOldFileOrNoneAndSaysWhy) {
   struct Case {
     const char* name;
     Step step;
     int writeNumber;
+    const char* refused;
+    const char* reason;
   };
   const Case cases[] = {
-      {"create", Step::Create, 1}, {"first write", Step::Write, 1}, {"third write", Step::Write, 3},
-      {"last write", Step::Write, 4}, {"flush", Step::Flush, 1},   {"close", Step::Close, 1},
-      {"replace", Step::Replace, 1},
+      {"create", Step::Create, 1, "C:\\Tools", "Access is denied."},
+      {"first write", Step::Write, 1, "C:\\Tools\\Tarnwick.ini", "There is not enough space on the disk."},
+      {"third write", Step::Write, 3, "C:\\Tools\\Tarnwick.ini", "There is not enough space on the disk."},
+      {"last write", Step::Write, 4, "C:\\Tools\\Tarnwick.ini", "There is not enough space on the disk."},
+      {"flush", Step::Flush, 1, "C:\\Tools\\Tarnwick.ini", "The request could not be performed because of an I/O device error."},
+      {"close", Step::Close, 1, "C:\\Tools\\Tarnwick.ini", "The request could not be performed because of an I/O device error."},
+      {"replace", Step::Replace, 1, "C:\\Tools\\Tarnwick.ini", "The file is read-only."},
   };
   const std::string big(200 * 1024, 'n');  // four chunks
   for (const Case& c : cases) {
@@ -50,7 +57,10 @@ TEST(AtomicFile, AFailureAtAnyStepLeavesTheOldFileOrNone) {
       if (existed) files.files[kPath] = "old contents";
       files.failStep = c.step;
       files.failOnWriteNumber = c.writeNumber;
-      EXPECT_FALSE(WriteFileAtomically(files, kPath, big));
+      const WriteResult result = WriteFileAtomically(files, kPath, big);
+      EXPECT_FALSE(result);
+      EXPECT_EQ(result.path, c.refused);
+      EXPECT_EQ(result.reason, c.reason);
       if (existed) {
         EXPECT_EQ(files.files[kPath], "old contents");
       } else {

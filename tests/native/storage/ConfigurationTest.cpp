@@ -179,7 +179,8 @@ TEST(Configuration_Save, WritesTheWholeFileInItsFixedOrder) {
       "Icon=Default Icon\r\nIndex=-1\r\nMod=3\r\nKeyCode=116\r\nDisable=1\r\nColor=255\r\nColumn=0\r\n"
       "Row=0\r\nType=2\r\n"
       "\r\n[Lower]\r\nExec=empty\r\nStart=\r\nPara=\r\nMode=1\r\nIcon=Default Icon\r\nIndex=-1\r\nMod=0\r\n"
-      "KeyCode=0\r\nDisable=0\r\nColor=16777215\r\nColumn=1\r\nRow=0\r\nType=2\r\n";
+      "KeyCode=0\r\nDisable=0\r\nColor=16777215\r\nColumn=1\r\nRow=0\r\nType=2\r\n"
+      "\r\n; end of Tarnwick.ini\r\n";
   EXPECT_EQ(loaded.Save(), expected);
 }
 
