@@ -34,6 +34,8 @@ ConfigurationFile::ConfigurationFile(FileSystem& files, std::string path)
 std::string ConfigurationFile::Read() {
   std::optional<std::string> bytes = m_files.ReadWhole(m_path);
   if (bytes && !bytes->empty()) return std::move(*bytes);
+  // A file that is there but cannot be read (another program holds it) is not replaced.
+  if (!bytes && m_files.FileExists(m_path)) return {};
 
   // Only a save writes temporary files, and it replaces the file with one as soon as it is
   // complete: a complete one beside a missing file is the last save, cut off at that moment.

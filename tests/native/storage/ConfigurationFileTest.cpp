@@ -58,6 +58,7 @@ TEST(ConfigurationFile, ReadRecoversOnlyWhenTheFileIsMissingOrEmpty) {
     std::vector<std::pair<std::string, std::string>> beside;  // name after the path, contents
     std::string loaded;
     std::vector<std::string> left;  // names after the path of what is left, the file itself as ""
+    bool unreadable = false;        // the file is there, but held by another program
   };
   const Case cases[] = {
       {"no file, nothing beside", std::nullopt, {}, "", {}},
@@ -68,14 +69,20 @@ TEST(ConfigurationFile, ReadRecoversOnlyWhenTheFileIsMissingOrEmpty) {
       {"no file, a complete file of another name", std::nullopt,
        {{".bak", complete}, {".bak.77.3.tmp", complete}, {".old.tmp", complete}, {".77.tmp", complete}},
        "", {".77.tmp", ".bak", ".bak.77.3.tmp", ".old.tmp"}},
+      {"an unreadable file, and a complete temporary file", "held", {{".77.3.tmp", complete}}, "", {"", ".77.3.tmp"},
+       true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     fakes::FakeFileSystem files;
     if (c.file) files.files[kPath] = *c.file;
     for (const auto& [suffix, contents] : c.beside) files.files[kPath + suffix] = contents;
+    if (c.unreadable) files.unreadable = kPath;
     ConfigurationFile file(files, kPath);
     EXPECT_EQ(file.Read(), c.loaded);
+    if (c.file) {
+      EXPECT_EQ(files.files[kPath], c.loaded.empty() ? *c.file : c.loaded);
+    }
     std::vector<std::string> left;
     for (const std::string& suffix : c.left) left.push_back(kPath + suffix);
     EXPECT_EQ(Names(files), left);
