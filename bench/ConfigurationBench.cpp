@@ -13,6 +13,8 @@
 
 #include "SampleConfiguration.h"
 #include "fakes/Cp1252CodePage.h"
+#include "fakes/FakePlatform.h"
+#include "storage/ConfigurationFile.h"
 
 // Heap accounting for the peak-memory counter: every allocation of the process goes through
 // these, with its size stored in front of the block.
@@ -104,8 +106,37 @@ void BM_Save(benchmark::State& state) {
   state.counters["peak_heap"] = PeakHeapBytes([&] { SaveConfiguration(loaded, CodePage()); });
 }
 
+// A save as the program makes one after a change: the text, then ConfigurationFile::Save over
+// files in memory, which reads the previous file, keeps it as the backup and writes the new
+// one, each through a temporary file. The disk's own cost is left to tarnwick_save_bench.
+void BM_SaveWithBackup(benchmark::State& state) {
+  const int itemCount = static_cast<int>(state.range(0));
+  const std::string& bytes = Sample(itemCount);
+  LoadedConfiguration loaded;
+  LoadConfiguration(bytes, CodePage(), loaded);
+  const std::string path = "C:\\Tools\\Tarnwick.ini";
+  fakes::FakeFileSystem files;
+  files.files[path] = bytes;
+  ConfigurationFile store(files, path);
+  const auto changeAndSave = [&] {
+    // One setting changed since the last save, so the bytes differ and the backup is kept.
+    loaded.settings.MenuFont.Size = loaded.settings.MenuFont.Size == 9 ? 10 : 9;
+    return static_cast<bool>(store.Save(SaveConfiguration(loaded, CodePage())));
+  };
+  for (auto _ : state) {
+    if (!changeAndSave()) state.SkipWithError("the save failed");
+  }
+  if (files.files[path] == files.files[store.BackupPath()] || files.files.size() != 2) {
+    state.SkipWithError("the save did not keep exactly the previous file as the backup");
+  }
+  state.SetComplexityN(itemCount);
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+  state.counters["peak_heap"] = PeakHeapBytes(changeAndSave);
+}
+
 BENCHMARK(BM_Load)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 BENCHMARK(BM_Save)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_SaveWithBackup)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarnwick::bench

@@ -45,7 +45,7 @@ std::string WithNumber(std::string_view pattern, int number) {
   return text;
 }
 
-Item SampleItem(int index, int menuId) {
+Item SampleItem(int index, int menuId, SampleExtras extras) {
   Item item;
   const Program& program = kPrograms[static_cast<size_t>(index) % kPrograms.size()];
   item.MenuId = menuId;
@@ -93,7 +93,10 @@ Item SampleItem(int index, int menuId) {
       item.DisableAfterRun = true;
       break;
   }
-  if (index % 20 == 3) {
+  if (extras == SampleExtras::None) {
+    item.IconLocation = "1";
+    item.IconIndex = -1;
+  } else if (index % 20 == 3) {
     item.HotkeyModifiers = 3;  // Ctrl+Alt
     item.HotkeyKey = 0x41 + index % 26;
   }
@@ -105,7 +108,7 @@ Item SampleItem(int index, int menuId) {
 
 }  // namespace
 
-std::string SampleConfigurationBytes(int itemCount, const AnsiCodePage& ansi) {
+std::string SampleConfigurationBytes(int itemCount, const AnsiCodePage& ansi, SampleExtras extras) {
   LoadedConfiguration sample;
   sample.settings.MenuFont.Face = "Segoe UI";
   sample.settings.MenuFont.Size = 9;
@@ -115,7 +118,7 @@ std::string SampleConfigurationBytes(int itemCount, const AnsiCodePage& ansi) {
   sample.table.MenuColumns.assign(kMenuNames.size(), kColumnsPerMenu);
   sample.table.MenuRows.assign(kMenuNames.size(), 1);
   for (int i = 0; i < itemCount; ++i) {
-    sample.table.AddItem(SampleItem(i, i % static_cast<int>(kMenuNames.size())));
+    sample.table.AddItem(SampleItem(i, i % static_cast<int>(kMenuNames.size()), extras));
   }
   return SaveConfiguration(sample, ansi);
 }

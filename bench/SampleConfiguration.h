@@ -11,10 +11,21 @@
 
 namespace tarnwick::bench {
 
-// The bytes of a Tarnwick.ini holding itemCount items spread over several menus, as the
-// program saves it: programs, documents, folders, addresses and separators with realistic
-// paths, parameters, icons, colours and some hotkeys. Equal arguments give equal bytes.
-std::string SampleConfigurationBytes(int itemCount, const AnsiCodePage& ansi);
+// What the sample's items ask of the system when they are loaded.
+enum class SampleExtras {
+  // Icons from files and a hotkey on every twentieth item, as a user's file has them.
+  IconsAndHotkeys,
+  // Every item shows image 1 of the list and has no hotkey, so that a start-up of the real
+  // program extracts no icon and registers no hotkey: what is left is the program's own cost.
+  None,
+};
+
+// The bytes of a Tarnwick.ini (version 2.0) holding itemCount items spread over several menus,
+// as the program saves it: programs, documents, folders, addresses and separators with
+// realistic paths (none of which exists), parameters, colours and unique names. Equal
+// arguments give equal bytes.
+std::string SampleConfigurationBytes(int itemCount, const AnsiCodePage& ansi,
+                                     SampleExtras extras = SampleExtras::IconsAndHotkeys);
 
 // Everything a start-up loads from a configuration file.
 struct LoadedConfiguration {

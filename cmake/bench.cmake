@@ -14,6 +14,7 @@ if(NOT WIN32)
   add_executable(tarnwick_bench
     ${CMAKE_SOURCE_DIR}/bench/ConfigurationBench.cpp
     ${TARNWICK_BENCH_SAMPLE}
+    ${CMAKE_SOURCE_DIR}/tests/fakes/FakePlatform.cpp
     ${CMAKE_SOURCE_DIR}/tests/fakes/Cp1252CodePage.cpp)
   target_include_directories(tarnwick_bench PRIVATE ${CMAKE_SOURCE_DIR}/bench ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(tarnwick_bench PRIVATE tarnwick_core benchmark::benchmark)
@@ -36,3 +37,20 @@ target_link_libraries(tarnwick_profile_bench PRIVATE tarnwick_win32)
 target_link_options(tarnwick_profile_bench PRIVATE -municode ${TARNWICK_STATIC_RUNTIME})
 set_target_properties(tarnwick_profile_bench PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY $<1:${CMAKE_BINARY_DIR}>)
+
+# scripts/memory-bench.sh: the idle memory of the real Tarnwick.exe against a minimal window
+# program, with configurations written by tarnwick_sample_file, and the save of a large
+# configuration with its backup step through the Win32 file system.
+add_executable(tarnwick_minimal_window WIN32 ${CMAKE_SOURCE_DIR}/bench/win32/MinimalWindow.cpp)
+target_link_libraries(tarnwick_minimal_window PRIVATE tarnwick_warnings user32)
+target_compile_definitions(tarnwick_minimal_window PRIVATE UNICODE _UNICODE)
+add_executable(tarnwick_sample_file ${CMAKE_SOURCE_DIR}/bench/win32/SampleFile.cpp ${TARNWICK_BENCH_SAMPLE})
+add_executable(tarnwick_save_bench ${CMAKE_SOURCE_DIR}/bench/win32/SaveBench.cpp ${TARNWICK_BENCH_SAMPLE})
+foreach(target tarnwick_minimal_window tarnwick_sample_file tarnwick_save_bench)
+  target_link_options(${target} PRIVATE -municode ${TARNWICK_STATIC_RUNTIME})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY $<1:${CMAKE_BINARY_DIR}>)
+endforeach()
+foreach(target tarnwick_sample_file tarnwick_save_bench)
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/bench ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(${target} PRIVATE tarnwick_win32)
+endforeach()

@@ -6,9 +6,11 @@
 #   1. Native: a Release build (-O2) in build/bench runs tarnwick_bench (Google Benchmark): load
 #      and save of generated files of 100, 1,000, 5,000 and 20,000 items, with the time per item
 #      fitted to a line (BM_*_BigO, BM_*_RMS: a small RMS means linear) and the peak heap of one
-#      run (peak_heap); then tarnwick_menu_bench: one trigger-monitor tick, and placing plus
-#      painting a 20 x 50 menu of 1,000 items through a recording canvas. Extra Google Benchmark
-#      flags go in BENCH_FLAGS.
+#      run (peak_heap), and a save after a change with its backup step, through
+#      ConfigurationFile over files in memory (BM_SaveWithBackup); then tarnwick_menu_bench:
+#      one trigger-monitor tick, and placing plus painting a 20 x 50 menu of 1,000 items
+#      through a recording canvas. Extra Google Benchmark flags go in BENCH_FLAGS.
+#      scripts/memory-bench.sh measures the same save through the Win32 file system.
 #   2. Wine: the windows preset's build runs tarnwick_profile_bench, which loads the same files
 #      through our loader and through the Windows profile functions and prints both times. ITEMS
 #      are its sizes (default: 100 1000); the profile functions need about 2 s for 1,000 items
