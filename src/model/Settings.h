@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Font.h"
-#include "platform/Geometry.h"
+#include "model/Font.h"
+#include "model/Geometry.h"
 
 namespace tarnwick {
 
@@ -29,10 +29,10 @@ struct Settings {
   bool ExcludeCorners = true;
   int Sensitive = 2;
   FontSpec MenuFont;
-  Color Background = 0x000000;
-  Color Text = 0xFFFFFF;
-  Color Highlight = 0x800000;
-  Color HighlightText = 0x00FFFF;
+  Color Background = kDefaultBackground;
+  Color Text = kDefaultText;
+  Color Highlight = kDefaultHighlight;
+  Color HighlightText = kDefaultHighlightText;
   std::array<bool, kTriggerCount> TriggerEnabled = {true,  false, false, false, false,
                                                     false, false, false, true,  false};
   std::array<int, kTriggerCount> TriggerMenuIds = {};
