@@ -77,31 +77,31 @@ void BM_Load(benchmark::State& state) {
   const int itemCount = static_cast<int>(state.range(0));
   const std::string& bytes = Sample(itemCount);
   for (auto _ : state) {
-    LoadedConfiguration loaded;
-    LoadConfiguration(bytes, CodePage(), loaded);
+    LoadedConfiguration loaded(CodePage());
+    LoadConfiguration(bytes, loaded);
     benchmark::DoNotOptimize(loaded.table.Count());
   }
   state.SetComplexityN(itemCount);
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
   state.counters["file_bytes"] = static_cast<double>(bytes.size());
   state.counters["peak_heap"] = PeakHeapBytes([&] {
-    LoadedConfiguration loaded;
-    LoadConfiguration(bytes, CodePage(), loaded);
+    LoadedConfiguration loaded(CodePage());
+    LoadConfiguration(bytes, loaded);
   });
 }
 
 void BM_Save(benchmark::State& state) {
   const int itemCount = static_cast<int>(state.range(0));
   const std::string& bytes = Sample(itemCount);
-  LoadedConfiguration loaded;
-  LoadConfiguration(bytes, CodePage(), loaded);
+  LoadedConfiguration loaded(CodePage());
+  LoadConfiguration(bytes, loaded);
   for (auto _ : state) {
-    benchmark::DoNotOptimize(SaveConfiguration(loaded, CodePage()));
+    benchmark::DoNotOptimize(SaveConfiguration(loaded));
   }
-  if (SaveConfiguration(loaded, CodePage()) != bytes) state.SkipWithError("save differs from the file loaded");
+  if (SaveConfiguration(loaded) != bytes) state.SkipWithError("save differs from the file loaded");
   state.SetComplexityN(itemCount);
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
-  state.counters["peak_heap"] = PeakHeapBytes([&] { SaveConfiguration(loaded, CodePage()); });
+  state.counters["peak_heap"] = PeakHeapBytes([&] { SaveConfiguration(loaded); });
 }
 
 BENCHMARK(BM_Load)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);

@@ -11,6 +11,22 @@ namespace tarnwick {
 
 inline constexpr int kTriggerCount = 10;
 
+// The trigger sources by index: the four corners, the four edges, then the tray icon's clicks.
+enum TriggerSource : int {
+  kTriggerBottomRight,
+  kTriggerTopRight,
+  kTriggerBottomLeft,
+  kTriggerTopLeft,
+  kTriggerRight,
+  kTriggerLeft,
+  kTriggerBottom,
+  kTriggerTop,
+  kTriggerTrayLeftClick,
+  kTriggerTrayRightClick,
+};
+// No trigger source: a re-placement of the current menu.
+inline constexpr int kNoTrigger = -1;
+
 // The trigger sources in their fixed order; also the keys of [Popup Enabled] and [Popup],
 // never translated.
 inline constexpr std::array<std::string_view, kTriggerCount> TriggerNames = {
@@ -38,7 +54,7 @@ struct Settings {
   std::array<int, kTriggerCount> TriggerMenuIds = {};
 };
 
-// Runtime flags of the options window, never saved, all off at start.
+// Runtime flags, never saved, all off at start.
 struct RuntimeFlags {
   bool MenuLocked = false;
   bool DialogOpen = false;
