@@ -202,5 +202,10 @@ TEST_F(Win32IconsFilesTest, NoIconAddsNoImage) {
   }
 }
 
+// Not tested here: that extractions leave no icon handles behind. Only Windows counts a
+// process's USER objects (Wine's GetGuiResources answers 0), so such a test could only skip
+// under Wine. Every extracted icon is held by a UniqueIcon; the release rules of the handle
+// owners are tested in UniqueHandleTest.
+
 }  // namespace
 }  // namespace tarnwick
