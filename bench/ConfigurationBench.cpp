@@ -79,31 +79,31 @@ void BM_Load(benchmark::State& state) {
   const int itemCount = static_cast<int>(state.range(0));
   const std::string& bytes = Sample(itemCount);
   for (auto _ : state) {
-    LoadedConfiguration loaded;
-    LoadConfiguration(bytes, CodePage(), loaded);
+    LoadedConfiguration loaded(CodePage());
+    LoadConfiguration(bytes, loaded);
     benchmark::DoNotOptimize(loaded.table.Count());
   }
   state.SetComplexityN(itemCount);
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
   state.counters["file_bytes"] = static_cast<double>(bytes.size());
   state.counters["peak_heap"] = PeakHeapBytes([&] {
-    LoadedConfiguration loaded;
-    LoadConfiguration(bytes, CodePage(), loaded);
+    LoadedConfiguration loaded(CodePage());
+    LoadConfiguration(bytes, loaded);
   });
 }
 
 void BM_Save(benchmark::State& state) {
   const int itemCount = static_cast<int>(state.range(0));
   const std::string& bytes = Sample(itemCount);
-  LoadedConfiguration loaded;
-  LoadConfiguration(bytes, CodePage(), loaded);
+  LoadedConfiguration loaded(CodePage());
+  LoadConfiguration(bytes, loaded);
   for (auto _ : state) {
-    benchmark::DoNotOptimize(SaveConfiguration(loaded, CodePage()));
+    benchmark::DoNotOptimize(SaveConfiguration(loaded));
   }
-  if (SaveConfiguration(loaded, CodePage()) != bytes) state.SkipWithError("save differs from the file loaded");
+  if (SaveConfiguration(loaded) != bytes) state.SkipWithError("save differs from the file loaded");
   state.SetComplexityN(itemCount);
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
-  state.counters["peak_heap"] = PeakHeapBytes([&] { SaveConfiguration(loaded, CodePage()); });
+  state.counters["peak_heap"] = PeakHeapBytes([&] { SaveConfiguration(loaded); });
 }
 
 // A save as the program makes one after a change: the text, then ConfigurationFile::Save over
@@ -112,16 +112,17 @@ void BM_Save(benchmark::State& state) {
 void BM_SaveWithBackup(benchmark::State& state) {
   const int itemCount = static_cast<int>(state.range(0));
   const std::string& bytes = Sample(itemCount);
-  LoadedConfiguration loaded;
-  LoadConfiguration(bytes, CodePage(), loaded);
+  LoadedConfiguration loaded(CodePage());
+  LoadConfiguration(bytes, loaded);
   const std::string path = "C:\\Tools\\Tarnwick.ini";
   fakes::FakeFileSystem files;
   files.files[path] = bytes;
   ConfigurationFile store(files, path);
   const auto changeAndSave = [&] {
     // One setting changed since the last save, so the bytes differ and the backup is kept.
-    loaded.settings.MenuFont.Size = loaded.settings.MenuFont.Size == 9 ? 10 : 9;
-    return static_cast<bool>(store.Save(SaveConfiguration(loaded, CodePage())));
+    FontSpec& font = loaded.session.Options().MenuFont;
+    font.Size = font.Size == 9 ? 10 : 9;
+    return static_cast<bool>(store.Save(SaveConfiguration(loaded)));
   };
   for (auto _ : state) {
     if (!changeAndSave()) state.SkipWithError("the save failed");

@@ -6,10 +6,9 @@
 #include <string>
 
 #include "activation/TriggerMonitor.h"
-#include "contextmenu/TAMenu.h"
+#include "app/Application.h"
 #include "fakes/FakePlatform.h"
 #include "menuwindow/TTarnwick.h"
-#include "options/TOptions.h"
 
 namespace tarnwick {
 namespace {
@@ -25,23 +24,15 @@ std::string LargeMenu() {
   return text;
 }
 
+// The application started over the fakes, as the program starts.
 struct Running {
   Running() {
     fake.files.files[fake.ConfigPath()] = LargeMenu();
-    options = std::make_unique<TOptions>(fake.platform);
-    options->FormCreate();
-    menu = std::make_unique<TTarnwick>(fake.platform, *options);
-    options->AttachMenuWindow(*menu);
-    menu->FormCreate();
-    contextMenu = std::make_unique<TAMenu>(fake.platform, *options);
-    contextMenu->FormCreate();
-    options->AttachContextMenu(*contextMenu);
-    menu->AttachContextMenu(*contextMenu);
+    app = std::make_unique<Application>(fake.platform);
+    app->Start();
   }
   fakes::FakePlatform fake;
-  std::unique_ptr<TOptions> options;
-  std::unique_ptr<TTarnwick> menu;
-  std::unique_ptr<TAMenu> contextMenu;
+  std::unique_ptr<Application> app;
 };
 
 void BM_DecideTick(benchmark::State& state) {
@@ -64,7 +55,8 @@ BENCHMARK(BM_DecideTick);
 void BM_TriggerMonitorTick(benchmark::State& state) {
   Running app;
   app.fake.screen.cursor = {640, 400};
-  for (auto _ : state) app.options->TriggerMonitor();
+  fakes::FakeWindow& options = *app.fake.windows.Find("Tarnwick");
+  for (auto _ : state) options.events.FormTimer(kTriggerTimerId);
 }
 BENCHMARK(BM_TriggerMonitorTick);
 
@@ -72,8 +64,8 @@ void BM_ShowMenuAtAndPaint20x50(benchmark::State& state) {
   Running app;
   fakes::FakeWindow& window = *app.fake.windows.Find("TTarnwick");
   for (auto _ : state) {
-    app.menu->HideMenu();
-    app.menu->ShowMenuAt(1279, 799, 0);
+    app.app->MenuWindow().HideMenu();
+    app.app->MenuWindow().ShowMenuAt(1279, 799, 0);
     fakes::RecordingCanvas canvas;
     window.events.FormPaint(canvas);
     benchmark::DoNotOptimize(canvas.calls.size());

@@ -109,7 +109,7 @@ Item SampleItem(int index, int menuId, SampleExtras extras) {
 }  // namespace
 
 std::string SampleConfigurationBytes(int itemCount, const AnsiCodePage& ansi, SampleExtras extras) {
-  LoadedConfiguration sample;
+  LoadedConfiguration sample(ansi);
   sample.settings.MenuFont.Face = "Segoe UI";
   sample.settings.MenuFont.Size = 9;
   for (size_t m = 0; m < kMenuNames.size(); ++m) {
@@ -120,23 +120,14 @@ std::string SampleConfigurationBytes(int itemCount, const AnsiCodePage& ansi, Sa
   for (int i = 0; i < itemCount; ++i) {
     sample.table.AddItem(SampleItem(i, i % static_cast<int>(kMenuNames.size()), extras));
   }
-  return SaveConfiguration(sample, ansi);
+  return SaveConfiguration(sample);
 }
 
-void LoadConfiguration(const std::string& bytes, const AnsiCodePage& ansi,
-                       LoadedConfiguration& loaded) {
-  const IniFile file = IniFile::Parse(DecodeTextFile(bytes, ansi));
-  LoadSettings(file, FontSpec{}, loaded.settings);
-  loaded.menus = ReadMenuList(file);
-  if (IsLegacyLayout(file)) {
-    LoadLegacyMenus(file, loaded.table, loaded.settings.Text);
-  } else {
-    LoadMenus(file, loaded.table, loaded.menus, loaded.settings.Text);
-  }
-}
+LoadedConfiguration::LoadedConfiguration(const AnsiCodePage& ansi)
+    : m_quiet(ansi), session(m_quiet.platform, m_hotkeys) {}
 
-std::string SaveConfiguration(const LoadedConfiguration& loaded, const AnsiCodePage& ansi) {
-  return EncodeTextFile(ConfigurationText(loaded.settings, loaded.menus, loaded.table), ansi);
-}
+void LoadConfiguration(const std::string& bytes, LoadedConfiguration& loaded) { loaded.session.LoadBytes(bytes); }
+
+std::string SaveConfiguration(const LoadedConfiguration& loaded) { return loaded.session.SavedBytes(); }
 
 }  // namespace tarnwick::bench

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/Session.h"
 #include "fakes/QuietItemServices.h"
 #include "model/ItemTable.h"
 #include "model/MenuList.h"
@@ -27,27 +28,30 @@ enum class SampleExtras {
 std::string SampleConfigurationBytes(int itemCount, const AnsiCodePage& ansi,
                                      SampleExtras extras = SampleExtras::IconsAndHotkeys);
 
-// Everything a start-up loads from a configuration file.
-struct LoadedConfiguration {
-  LoadedConfiguration() = default;
+// Everything a start-up loads from a configuration file, held by the program's own session.
+// Icon extraction and hotkey registration cost nothing here, so the figures are the
+// configuration layer's alone.
+class LoadedConfiguration {
+ public:
+  explicit LoadedConfiguration(const AnsiCodePage& ansi);
   LoadedConfiguration(const LoadedConfiguration&) = delete;
   LoadedConfiguration& operator=(const LoadedConfiguration&) = delete;
 
-  Settings settings;
-  MenuList menus;
-  // Icon extraction and hotkey registration cost nothing here, so the figures are the
-  // configuration layer's alone.
-  fakes::CountingIcons icons;
-  fakes::AcceptingHotkeys hotkeys;
-  ItemTable table{menus, icons, hotkeys};
+ private:
+  fakes::QuietPlatform m_quiet;
+  fakes::AcceptingHotkeys m_hotkeys;
+
+ public:
+  Session session;
+  Settings& settings = session.Options();
+  MenuList& menus = session.Menus();
+  ItemTable& table = session.Table();
 };
 
-// What the program does at start with the file's bytes: decode, parse, read the settings
-// and the menu list, then load every item (the legacy loader for a 1.0 file).
-void LoadConfiguration(const std::string& bytes, const AnsiCodePage& ansi,
-                       LoadedConfiguration& loaded);
+// What the program does at start with the file's bytes (the session's load after the read).
+void LoadConfiguration(const std::string& bytes, LoadedConfiguration& loaded);
 
 // What a save does before the bytes go to the disk.
-std::string SaveConfiguration(const LoadedConfiguration& loaded, const AnsiCodePage& ansi);
+std::string SaveConfiguration(const LoadedConfiguration& loaded);
 
 }  // namespace tarnwick::bench

@@ -10,6 +10,7 @@ foreach(target IN ITEMS Configuration Ini)
   string(TOLOWER ${name} name)
   add_executable(${name}
     ${CMAKE_SOURCE_DIR}/fuzz/${target}Fuzz.cpp
+    ${CMAKE_SOURCE_DIR}/tests/fakes/FakePlatform.cpp
     ${CMAKE_SOURCE_DIR}/tests/fakes/Cp1252CodePage.cpp)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_options(${name} PRIVATE ${TARNWICK_SANITIZERS} -fsanitize=fuzzer)

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "fakes/Cp1252CodePage.h"
+#include "app/Session.h"
 #include "fakes/QuietItemServices.h"
 #include "model/ItemTable.h"
 #include "storage/Configuration.h"
@@ -17,26 +18,33 @@
 namespace tarnwick {
 namespace {
 
-enum class Loader { AsTheFileSays, Current, Legacy };
+// Start-up followed by a save, through the program's own session.
+std::string LoadAndSave(std::string_view bytes, const AnsiCodePage& ansi) {
+  static fakes::QuietPlatform quiet(ansi);
+  fakes::AcceptingHotkeys hotkeys;
+  Session session(quiet.platform, hotkeys);
+  session.LoadBytes(bytes);
+  return session.SavedBytes();
+}
 
-// Start-up followed by a save. The loader the file does not ask for runs too, on a table of
-// its own, so that both see every input.
-std::string LoadAndSave(std::string_view bytes, const AnsiCodePage& ansi, Loader loader) {
+// The loader the file does not ask for, on a table of its own, so that both loaders see
+// every input.
+void LoadWithBothLoaders(std::string_view bytes, const AnsiCodePage& ansi) {
   const IniFile file = IniFile::Parse(DecodeTextFile(bytes, ansi));
   Settings settings;
   LoadSettings(file, FontSpec{}, settings);
-  ShowOptionsAtStart(file);
   const MenuList menus = ReadMenuList(file);
-  fakes::CountingIcons icons;
-  fakes::AcceptingHotkeys hotkeys;
-  ItemTable table(menus, icons, hotkeys);
-  const bool legacy = loader == Loader::Legacy || (loader == Loader::AsTheFileSays && IsLegacyLayout(file));
-  if (legacy) {
-    LoadLegacyMenus(file, table, settings.Text);
-  } else {
-    LoadMenus(file, table, menus, settings.Text);
+  for (const bool legacy : {false, true}) {
+    fakes::CountingIcons icons;
+    fakes::AcceptingHotkeys hotkeys;
+    ItemTable table(menus, icons, hotkeys);
+    if (legacy) {
+      LoadLegacyMenus(file, table, settings.Text);
+    } else {
+      LoadMenus(file, table, menus, settings.Text);
+    }
+    EncodeTextFile(ConfigurationText(settings, menus, table), ansi);
   }
-  return EncodeTextFile(ConfigurationText(settings, menus, table), ansi);
 }
 
 void Check(bool condition, const char* what, std::string_view a, std::string_view b) {
@@ -54,11 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const fakes::Cp1252CodePage ansi;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-  LoadAndSave(bytes, ansi, Loader::Current);
-  LoadAndSave(bytes, ansi, Loader::Legacy);
-  const std::string first = LoadAndSave(bytes, ansi, Loader::AsTheFileSays);
-  const std::string second = LoadAndSave(first, ansi, Loader::AsTheFileSays);
-  const std::string third = LoadAndSave(second, ansi, Loader::AsTheFileSays);
+  LoadWithBothLoaders(bytes, ansi);
+  const std::string first = LoadAndSave(bytes, ansi);
+  const std::string second = LoadAndSave(first, ansi);
+  const std::string third = LoadAndSave(second, ansi);
   Check(second == third, "a saved file changes when loaded and saved again", second, third);
   return 0;
 }

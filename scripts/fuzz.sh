@@ -7,7 +7,8 @@
 # so a later run goes on where the last one stopped. A failing input is written to
 # build/fuzz/artifacts/ and the script exits non-zero; replay it with
 #   build/fuzz/tarnwick_fuzz_<target> build/fuzz/artifacts/<file>
-# Without clang and its libFuzzer runtime the script says so and exits 0.
+# Without clang and its libFuzzer runtime the script says so and fails: a fuzz run that did
+# not happen is not a pass.
 set -uo pipefail
 
 seconds=${1:-30}
@@ -21,8 +22,8 @@ printf 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned lon
   >"$probe/probe.cpp"
 if ! command -v clang++ >/dev/null ||
    ! clang++ -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" 2>/dev/null; then
-  echo "fuzz: skipped: clang++ with libFuzzer (Debian: clang, libclang-rt-dev) is not installed"
-  exit 0
+  echo "fuzz: FAILED: clang++ with libFuzzer (Debian: clang, libclang-rt-dev) is not installed"
+  exit 1
 fi
 
 if [ -z "${CMAKE_GENERATOR:-}" ] && command -v ninja >/dev/null; then

@@ -56,7 +56,7 @@ if step "windows: configure" cmake --preset windows &&
     scripts/with-wine.sh ctest --preset windows
 fi
 
-# Bounded fuzzing of the configuration reader (about 30 s a target; skipped without clang).
+# Bounded fuzzing of the configuration reader (about 30 s a target; fails without clang).
 step "fuzz" scripts/fuzz.sh "${TARNWICK_FUZZ_SECONDS:-30}"
 
 echo

@@ -6,7 +6,7 @@
 //     once through SharedIcons (as the program does) and once straight into the list, so that
 //     the two differ only in icon sharing. Also the images in the list and the growth of the
 //     process's private memory.
-//  2. The whole in-process start-up as the program runs it (options window, menu window with
+//  2. The whole in-process start-up as the program runs it (Application::Start: options window, menu window with
 //     the same 500 items, context menu, add-special dialog), with sharing, as shipped. The
 //     program has no switch to turn sharing off, so the unshared start-up is given as this
 //     plus the difference of the two loads in 1.
@@ -30,11 +30,10 @@
 #include <string>
 #include <vector>
 
-#include "contextmenu/TAMenu.h"
+#include "app/Application.h"
 #include "menuwindow/SharedIcons.h"
 #include "menuwindow/TTarnwick.h"
 #include "fakes/QuietItemServices.h"
-#include "options/TOptions.h"
 #include "platform/win32/GdiTextMeasure.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32AnsiCodePage.h"
@@ -46,7 +45,6 @@
 #include "platform/win32/Win32Shortcuts.h"
 #include "platform/win32/Win32Tray.h"
 #include "platform/win32/Win32WindowFactory.h"
-#include "special/TAddSpecial.h"
 #include "storage/Configuration.h"
 #include "storage/IniFile.h"
 
@@ -140,35 +138,6 @@ struct Win32Platform {
   Platform platform{host, files, codePage, dialogs, windows, screen, hotkeys, icons, measure, shell, tray, shortcuts};
 };
 
-// The windows of the program, created in the program's order: each reads from the ones before.
-struct Application {
-  explicit Application(Platform& platform) {
-    options = std::make_unique<TOptions>(platform);
-    options->FormCreate();
-    menuWindow = std::make_unique<TTarnwick>(platform, *options);
-    options->AttachMenuWindow(*menuWindow);
-    menuWindow->FormCreate();
-    contextMenu = std::make_unique<TAMenu>(platform, *options);
-    contextMenu->FormCreate();
-    options->AttachContextMenu(*contextMenu);
-    menuWindow->AttachContextMenu(*contextMenu);
-    addSpecial = std::make_unique<TAddSpecial>(platform, *options);
-    addSpecial->FormCreate();
-  }
-  // Destroyed in reverse, as the program does after its message loop.
-  ~Application() {
-    addSpecial.reset();
-    contextMenu.reset();
-    menuWindow.reset();
-    options.reset();
-  }
-
-  std::unique_ptr<TOptions> options;
-  std::unique_ptr<TTarnwick> menuWindow;
-  std::unique_ptr<TAMenu> contextMenu;
-  std::unique_ptr<TAddSpecial> addSpecial;
-};
-
 struct LoadResult {
   double milliseconds;
   int images;
@@ -213,6 +182,7 @@ void BenchStartup(const std::string& folder, int runs, double unsharedExtra) {
     const Clock::time_point start = Clock::now();
     {
       Application application(win32.platform);
+      application.Start();
       times.push_back(Milliseconds(Clock::now() - start));
       PumpMessages();
     }
@@ -225,7 +195,8 @@ void BenchStartup(const std::string& folder, int runs, double unsharedExtra) {
 void BenchShowAndPaint(const std::string& folder, int runs) {
   Win32Platform win32(folder);
   Application application(win32.platform);
-  TTarnwick& menu = *application.menuWindow;
+  application.Start();
+  TTarnwick& menu = application.MenuWindow();
   const Size screen = win32.screen.ScreenSize();
   std::vector<double> shows, paints;
   for (int run = 0; run < runs; ++run) {

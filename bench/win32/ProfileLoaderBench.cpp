@@ -189,14 +189,14 @@ bool Compare(int itemCount) {
   // Each timed run loads into a fresh table; the last one is saved afterwards for the check.
   std::unique_ptr<LoadedConfiguration> ours;
   const double oursMs = FastestMs(20, [&] {
-    ours = std::make_unique<LoadedConfiguration>();
+    ours = std::make_unique<LoadedConfiguration>(ansi);
     const std::optional<std::string> read = files.ReadWhole(Narrow(path));
-    LoadConfiguration(read.value_or(""), ansi, *ours);
+    LoadConfiguration(read.value_or(""), *ours);
   });
 
   std::unique_ptr<LoadedConfiguration> theirs;
   const double profileMs = FastestMs(itemCount > 2000 ? 1 : 3, [&] {
-    theirs = std::make_unique<LoadedConfiguration>();
+    theirs = std::make_unique<LoadedConfiguration>(ansi);
     // Drops the profile functions' cache of the file, so every run reads it as a start-up does.
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, path.c_str());
     ProfileReader ini(path);
@@ -204,7 +204,7 @@ bool Compare(int itemCount) {
   });
   DeleteFileW(path.c_str());
 
-  const bool same = SaveConfiguration(*ours, ansi) == bytes && SaveConfiguration(*theirs, ansi) == bytes;
+  const bool same = SaveConfiguration(*ours) == bytes && SaveConfiguration(*theirs) == bytes;
   std::printf("%7d items %9zu bytes   ours %9.3f ms   profile functions %11.1f ms   %8.0fx%s\n",
               itemCount, bytes.size(), oursMs, profileMs, profileMs / oursMs,
               same ? "" : "   LOADERS DISAGREE");

@@ -57,8 +57,8 @@ int Run(int itemCount, int runs) {
   const Win32AnsiCodePage ansi;
   Win32FileSystem files;
   const std::string original = SampleConfigurationBytes(itemCount, ansi);
-  LoadedConfiguration loaded;
-  LoadConfiguration(original, ansi, loaded);
+  LoadedConfiguration loaded(ansi);
+  LoadConfiguration(original, loaded);
   if (!WriteFileAtomically(files, path, original)) {
     std::fprintf(stderr, "cannot write %s\n", path.c_str());
     return 1;

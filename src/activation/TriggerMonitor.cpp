@@ -2,12 +2,6 @@
 
 namespace tarnwick {
 
-namespace {
-
-enum Trigger { kBottomRight, kTopRight, kBottomLeft, kTopLeft, kRight, kLeft, kBottom, kTop };
-
-}  // namespace
-
 bool OnTrigger(int trigger, Point p, Size screen, bool excludeCorners) {
   const bool right = p.x == screen.width - 1;
   const bool left = p.x == 0;
@@ -17,14 +11,14 @@ bool OnTrigger(int trigger, Point p, Size screen, bool excludeCorners) {
   const bool awayFromTopAndBottom = !excludeCorners || (!top && !bottom);
   const bool awayFromLeftAndRight = !excludeCorners || (!left && !right);
   switch (trigger) {
-    case kBottomRight: return right && bottom;
-    case kTopRight: return right && top;
-    case kBottomLeft: return left && bottom;
-    case kTopLeft: return left && top;
-    case kRight: return right && awayFromTopAndBottom;
-    case kLeft: return left && awayFromTopAndBottom;
-    case kBottom: return bottom && awayFromLeftAndRight;
-    case kTop: return top && awayFromLeftAndRight;
+    case kTriggerBottomRight: return right && bottom;
+    case kTriggerTopRight: return right && top;
+    case kTriggerBottomLeft: return left && bottom;
+    case kTriggerTopLeft: return left && top;
+    case kTriggerRight: return right && awayFromTopAndBottom;
+    case kTriggerLeft: return left && awayFromTopAndBottom;
+    case kTriggerBottom: return bottom && awayFromLeftAndRight;
+    case kTriggerTop: return top && awayFromLeftAndRight;
     default: return false;
   }
 }
@@ -40,7 +34,7 @@ TickActions DecideTick(const TickInput& in) {
   if (!in.menuLocked && in.menuVisible && !insideMenu) {
     // An edge keeps the menu it opened while the cursor stays on that edge; corners,
     // tray sources and no source never hold.
-    const bool held = in.activeTrigger >= kRight && in.activeTrigger <= kTop &&
+    const bool held = in.activeTrigger >= kTriggerRight && in.activeTrigger <= kTriggerTop &&
                       OnTrigger(in.activeTrigger, in.cursor, in.screen, in.excludeCorners);
     if (!held && (!in.contextVisible || !insideContext)) {
       out.hideMenu = true;
@@ -50,7 +44,7 @@ TickActions DecideTick(const TickInput& in) {
   out.hideContextMenu = in.contextVisible && !insideContext;
 
   if (!in.popupsDisabled && !menuShowing && in.triggerEnabled != nullptr) {
-    for (int trigger = kBottomRight; trigger <= kTop; ++trigger) {
+    for (int trigger = kTriggerBottomRight; trigger <= kTriggerTop; ++trigger) {
       if ((*in.triggerEnabled)[static_cast<size_t>(trigger)] &&
           OnTrigger(trigger, in.cursor, in.screen, in.excludeCorners)) {
         out.showTrigger = trigger;

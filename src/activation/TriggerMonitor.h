@@ -3,7 +3,7 @@
 #include <array>
 
 #include "model/Settings.h"
-#include "platform/Geometry.h"
+#include "model/Geometry.h"
 
 namespace tarnwick {
 

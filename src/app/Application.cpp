@@ -9,37 +9,52 @@
 
 namespace tarnwick {
 
-namespace {
+Application::Application(Platform& platform)
+    : m_platform(platform),
+      m_hotkeys(platform.hotkeys),
+      m_session(platform, m_hotkeys),
+      m_activation(platform, m_session) {}
 
-void CreateAndRun(Platform& platform) {
-  // The later windows read from the earlier ones (file, settings, menu list), so the order
-  // is fixed; they are destroyed, in reverse, only after the message loop has ended.
-  TOptions options(platform);
-  options.FormCreate();
-  TTarnwick menuWindow(platform, options);
-  options.AttachMenuWindow(menuWindow);
-  menuWindow.FormCreate();
-  options.ReleaseFile();
-  TAMenu contextMenu(platform, options);
-  contextMenu.FormCreate();
-  options.AttachContextMenu(contextMenu);
-  menuWindow.AttachContextMenu(contextMenu);
-  TAddSpecial addSpecial(platform, options);
-  addSpecial.FormCreate();
-
-  options.ShowAtStartIfNeeded();
-  // Started here rather than on the menu window's first activation: a window shown without
-  // activation would never start it.
-  options.StartTriggerMonitor();
-  platform.host.RunMessageLoop();
+Application::~Application() {
+  m_addSpecial.reset();
+  m_contextMenu.reset();
+  m_hotkeys.SetWindow(nullptr);
+  m_menuWindow.reset();
+  m_options.reset();
 }
 
-}  // namespace
+void Application::Start() {
+  m_options = std::make_unique<TOptions>(m_platform, m_session, m_activation);
+  m_options->FormCreate();
+  m_menuWindow = std::make_unique<TTarnwick>(m_platform, m_session, *this);
+  m_menuWindow->FormCreate();
+  // Item hotkeys arrive at the menu window, so the items load once it exists.
+  m_hotkeys.SetWindow(&m_menuWindow->FormWindow());
+  m_session.Load(m_options->WindowFont());
+  m_menuWindow->ShowResting();
+  m_contextMenu = std::make_unique<TAMenu>(m_platform, m_session);
+  m_contextMenu->FormCreate();
+  m_menuWindow->AttachContextMenu(*m_contextMenu);
+  m_addSpecial = std::make_unique<TAddSpecial>(m_platform, m_session);
+  m_addSpecial->FormCreate();
+  m_activation.Attach(m_options->FormWindow(), *m_menuWindow, *m_contextMenu);
+
+  m_options->ShowAtStartIfNeeded();
+  // Started here rather than on the menu window's first activation: a window shown without
+  // activation would never start it.
+  m_activation.StartTriggerMonitor();
+}
+
+void Application::CloseApplication() { m_options->FormWindow().Close(); }
+
+void Application::ShowOptions(OptionsPage page) { m_options->ShowPage(page); }
 
 int RunApplication(Platform& platform) {
   if (platform.host.AnotherInstanceRunning()) return 0;
   try {
-    CreateAndRun(platform);
+    Application application(platform);
+    application.Start();
+    platform.host.RunMessageLoop();
   } catch (const std::exception& error) {
     platform.dialogs.ShowError(error.what());
   }

@@ -4,18 +4,11 @@
 
 #include "model/ItemTable.h"
 #include "platform/Canvas.h"
-#include "platform/Geometry.h"
+#include "model/Geometry.h"
 
 namespace tarnwick {
 
 inline constexpr int kRowHeight = 20;
-
-struct Cell {
-  int column = -1;
-  int row = -1;
-  bool IsValid() const { return column >= 0 && row >= 0; }
-  friend bool operator==(const Cell&, const Cell&) = default;
-};
 
 // The grid of the current menu in client pixels. Column 0 is the rightmost column and row 0
 // the bottom row; between columns lies a two-pixel gap, and the window has a two-pixel frame.

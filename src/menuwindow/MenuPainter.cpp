@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "menuwindow/RaisedFrame.h"
+#include "ui/RaisedFrame.h"
 #include "model/Names.h"
 
 namespace tarnwick {

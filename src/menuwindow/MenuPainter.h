@@ -7,10 +7,10 @@
 namespace tarnwick {
 
 struct MenuColors {
-  Color background = 0x000000;
-  Color text = 0xFFFFFF;
-  Color highlight = 0x800000;
-  Color highlightText = 0x00FFFF;
+  Color background = kDefaultBackground;
+  Color text = kDefaultText;
+  Color highlight = kDefaultHighlight;
+  Color highlightText = kDefaultHighlightText;
 };
 
 // Everything a paint of the current menu reads.

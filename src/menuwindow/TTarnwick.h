@@ -2,47 +2,52 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "app/Session.h"
+#include "menuwindow/Launcher.h"
 #include "menuwindow/MenuGeometry.h"
 #include "menuwindow/MenuPainter.h"
-#include "menuwindow/SharedIcons.h"
-#include "model/ItemTable.h"
-#include "model/Settings.h"
+#include "menuwindow/PointerGesture.h"
 #include "platform/Platform.h"
+#include "ui/WindowControls.h"
 
 namespace tarnwick {
 
-class TOptions;
-class TAMenu;
-
-// The menu window: a borderless, always-on-top window that owns the item table and pops the
-// menus up. While no menu shows it is hidden and collapsed to the bottom-right screen pixel.
-class TTarnwick final : public WindowEvents, private HotkeyBinder {
+// The menu window: a borderless, always-on-top window that pops the menus of the session's
+// item table up. While no menu shows it is hidden and collapsed to the bottom-right pixel.
+class TTarnwick final : public WindowEvents, public MenuWindowControl {
  public:
   static constexpr int RowHeight = kRowHeight;
 
-  TTarnwick(Platform& platform, TOptions& options);
+  TTarnwick(Platform& platform, Session& session, ApplicationControl& application);
 
-  // Creates the 1 x 1 window, copies the display settings and loads every menu.
+  // Creates the 1 x 1 window, hidden; item hotkeys are registered on it.
   void FormCreate();
-  void AttachContextMenu(TAMenu& contextMenu) { m_contextMenu = &contextMenu; }
+  // After the load: takes the display settings and rests, shown, at the bottom-right pixel.
+  void ShowResting();
+  void AttachContextMenu(ContextMenuControl& contextMenu) { m_contextMenu = &contextMenu; }
+  // Takes copies of the display colours and the menu font (the Display page's Apply).
+  void ApplyDisplaySettings();
 
-  ItemTable& Table() { return m_table; }
-  const ItemTable& Table() const { return m_table; }
   Window& FormWindow() { return *m_window; }
   const MenuGrid& Grid() const { return m_grid; }
-
-  // Sizes and places the menu of a trigger source at a screen point and shows it; trigger -1
-  // re-places the current menu at the last anchor. Trigger calls wait for the dwell count.
-  void ShowMenuAt(int x, int y, int trigger);
-  // After an edit: re-place and repaint the menu if it is showing.
-  void RefreshIfVisible();
-  void HideMenu();
-  // Showing a menu, not the 1 x 1 resting window.
-  bool IsMenuVisible() const;
-
-  void ComputeColumnWidths();
   int WidthAfterColumn(int column) const { return m_grid.WidthAfterColumn(column); }
+
+  void ShowMenuAt(int x, int y, int trigger) override;
+  void RefreshIfVisible() override;
+  void HideMenu() override;
+  bool IsMenuVisible() const override;
+  bool IsWindowVisible() const override { return m_window->IsVisible(); }
+  bool MenuShowing() const override { return m_menuShowing; }
+  int ActiveTrigger() const override { return m_activeTrigger; }
+  Point Anchor() const override { return m_anchor; }
+  Rect Bounds() const override { return m_window->Bounds(); }
+  Cell HotCell() const override;
+  void RaiseToTop() override { m_window->RaiseToTop(); }
+
+  // The window the user worked in when the menu appeared (or a hotkey was pressed).
+  WindowId PreviousForegroundWindow() const { return m_previousForeground; }
 
   void LaunchItem(size_t position);
   // Makes an item of a file (reading a shortcut's target when "Get Shortcut" is on) and adds
@@ -56,51 +61,32 @@ class TTarnwick final : public WindowEvents, private HotkeyBinder {
   void FormHotkey(int hotkeyId) override;
   void FormDropFiles(Point point, bool inClient, const std::vector<std::string>& files) override;
 
-  // Applied copies of the display colours and the menu font.
-  Color Background = 0;
-  Color TextColor = 0xFFFFFF;
-  Color Highlight = 0x800000;
-  Color HighlightText = 0x00FFFF;
-  FontSpec MenuFont;
-
-  int ActiveTrigger = -1;
-  bool MenuShowing = false;
-  int AnchorX = -1;
-  int AnchorY = -1;
-  int PrevColumn = -1;
-  int PrevRow = -1;
-  bool ButtonHeld = false;
-  bool Dragged = false;
-  int DragSourceColumn = -1;
-  int DragSourceRow = -1;
-  WindowId PreviousForegroundWindow = 0;
-
  private:
-  bool RegisterHotkey(int id, int modifiers, int key) override;
-  void UnregisterHotkey(int id) override;
   Rect CollapsedBounds() const;
   MenuView View() const;
-  Cell HotCell() const { return {m_table.HotColumn, m_table.HotRow}; }
+  void ComputeColumnWidths();
   void ResetMouseState();
-  void EndGesture();
-  void MoveByDrag(Cell source, Cell target);
-  void SendWindowMessage(const std::string& parameters);
+  void SetHotCell(Cell cell);
   bool ContextMenuVisible() const;
 
   Platform& m_platform;
-  TOptions& m_options;
-  TAMenu* m_contextMenu = nullptr;
+  Session& m_session;
+  ItemTable& m_table;
+  ApplicationControl& m_application;
+  ContextMenuControl* m_contextMenu = nullptr;
   std::unique_ptr<Window> m_window;
-  SharedIcons m_icons;  // before the table, which adds its items' icons through it
-  ItemTable m_table;
+  Launcher m_launcher;
+  PointerGesture m_gesture;
   MenuGrid m_grid;
+
+  // Applied copies of the display colours and the menu font.
+  MenuColors m_colors;
+  FontSpec m_menuFont;
+
+  bool m_menuShowing = false;
+  int m_activeTrigger = kNoTrigger;
+  Point m_anchor{-1, -1};
+  WindowId m_previousForeground = 0;
 };
-
-// Field n (from 0) of a ";"-separated text; "0" when the text has too few fields.
-std::string FieldOf(std::string_view text, int n);
-
-// The shell's show command for an item's window mode: minimised, normal or maximised;
-// any other stored value opens normally.
-int ShowCommandOf(int windowMode);
 
 }  // namespace tarnwick

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Geometry.h"
+#include "model/Geometry.h"
 
 namespace tarnwick {
 
@@ -24,7 +24,7 @@ struct Item {
   int Column = 0;
   int Row = 0;
   bool DisableAfterRun = false;
-  Color ItemColor = 0xFFFFFF;
+  Color ItemColor = kDefaultText;
   int MenuId = 0;
 };
 

@@ -4,12 +4,28 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Font.h"
-#include "platform/Geometry.h"
+#include "model/Font.h"
+#include "model/Geometry.h"
 
 namespace tarnwick {
 
 inline constexpr int kTriggerCount = 10;
+
+// The trigger sources by index: the four corners, the four edges, then the tray icon's clicks.
+enum TriggerSource : int {
+  kTriggerBottomRight,
+  kTriggerTopRight,
+  kTriggerBottomLeft,
+  kTriggerTopLeft,
+  kTriggerRight,
+  kTriggerLeft,
+  kTriggerBottom,
+  kTriggerTop,
+  kTriggerTrayLeftClick,
+  kTriggerTrayRightClick,
+};
+// No trigger source: a re-placement of the current menu.
+inline constexpr int kNoTrigger = -1;
 
 // The trigger sources in their fixed order; also the keys of [Popup Enabled] and [Popup],
 // never translated.
@@ -29,16 +45,16 @@ struct Settings {
   bool ExcludeCorners = true;
   int Sensitive = 2;
   FontSpec MenuFont;
-  Color Background = 0x000000;
-  Color Text = 0xFFFFFF;
-  Color Highlight = 0x800000;
-  Color HighlightText = 0x00FFFF;
+  Color Background = kDefaultBackground;
+  Color Text = kDefaultText;
+  Color Highlight = kDefaultHighlight;
+  Color HighlightText = kDefaultHighlightText;
   std::array<bool, kTriggerCount> TriggerEnabled = {true,  false, false, false, false,
                                                     false, false, false, true,  false};
   std::array<int, kTriggerCount> TriggerMenuIds = {};
 };
 
-// Runtime flags of the options window, never saved, all off at start.
+// Runtime flags, never saved, all off at start.
 struct RuntimeFlags {
   bool MenuLocked = false;
   bool DialogOpen = false;

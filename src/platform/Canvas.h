@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "platform/Font.h"
-#include "platform/Geometry.h"
+#include "model/Font.h"
+#include "model/Geometry.h"
 
 namespace tarnwick {
 

@@ -18,7 +18,7 @@ namespace tarnwick {
 struct Platform {
   ApplicationHost& host;
   FileSystem& files;
-  AnsiCodePage& codePage;
+  const AnsiCodePage& codePage;
   Dialogs& dialogs;
   WindowFactory& windows;
   Screen& screen;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Geometry.h"
+#include "model/Geometry.h"
 
 namespace tarnwick {
 

@@ -23,7 +23,7 @@ class Shell {
   virtual WindowId FindTopWindow(const std::string& className, const std::string& title) = 0;
   // True for every window of this process.
   virtual bool IsOwnWindow(WindowId window) = 0;
-  // Sends a message and waits a bounded time for it to be handled.
+  // Sends a message without waiting for it to be handled; the answer is not used.
   virtual void SendWindowMessage(WindowId window, uint32_t message, uintptr_t wParam, intptr_t lParam) = 0;
 };
 

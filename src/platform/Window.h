@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/Canvas.h"
-#include "platform/Geometry.h"
+#include "model/Geometry.h"
 
 namespace tarnwick {
 

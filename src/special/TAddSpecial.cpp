@@ -1,11 +1,10 @@
 #include "special/TAddSpecial.h"
 
-#include "menuwindow/RaisedFrame.h"
-#include "options/TOptions.h"
+#include "ui/RaisedFrame.h"
 
 namespace tarnwick {
 
-TAddSpecial::TAddSpecial(Platform& platform, TOptions& options) : m_platform(platform), m_options(options) {}
+TAddSpecial::TAddSpecial(Platform& platform, const Session& session) : m_platform(platform), m_session(session) {}
 
 void TAddSpecial::FormCreate() {
   const Size screen = m_platform.screen.ScreenSize();
@@ -21,7 +20,7 @@ void TAddSpecial::FormCreate() {
 
 void TAddSpecial::FormPaint(Canvas& canvas) {
   const Rect client{0, 0, kWidth, kHeight};
-  canvas.FillRect(client, m_options.Options.Background);
+  canvas.FillRect(client, m_session.Options().Background);
   DrawRaisedFrame(canvas, client);
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/Names.h"
+#include "storage/ConfigurationKeys.h"
 
 namespace tarnwick {
 
@@ -19,12 +20,8 @@ constexpr const char* kMenuRow = "Menu Row";
 constexpr const char* kPopupEnabled = "Popup Enabled";
 constexpr const char* kPopup = "Popup";
 constexpr const char* kOrder = "Order";
-constexpr const char* kDefaultIcon = "Default Icon";
 
-// Colours are stored as signed 32-bit numbers so that every value read writes back as itself.
-int32_t ColorNumber(Color color) { return static_cast<int32_t>(color); }
-
-std::string Version(const IniFile& file) { return file.ReadString(kSetting, "Version", "1.0"); }
+std::string Version(const IniFile& file) { return file.ReadString(kSetting, kVersionKey, "1.0"); }
 
 bool IsReservedExactly(std::string_view name) {
   for (const char* reserved : {kSetting, kMenu, kMenuColumn, kMenuRow, kPopupEnabled, kPopup}) {
@@ -54,19 +51,8 @@ std::vector<int> ReadGridSizes(const IniFile& file, const char* sectionName, con
 Item ReadItem(const IniSection& section, Color textColor, int menuId) {
   Item item;
   item.Description = section.Name();
-  item.ProgramFile = section.ReadString("Exec", "");
-  item.StartIn = section.ReadString("Start", "");
-  item.Parameters = section.ReadString("Para", "");
-  item.WindowMode = section.ReadInt("Mode", 1);
-  item.IconLocation = section.ReadString("Icon", kDefaultIcon);
-  item.IconIndex = section.ReadInt("Index", -1);
-  item.HotkeyModifiers = section.ReadInt("Mod", 0);
-  item.HotkeyKey = section.ReadInt("KeyCode", 0);
-  item.DisableAfterRun = section.ReadBool("Disable", false);
-  item.ItemColor = static_cast<Color>(section.ReadInt("Color", static_cast<int32_t>(textColor)));
-  item.Column = section.ReadInt("Column", 0);
-  item.Row = section.ReadInt("Row", 0);
-  item.MenuId = section.ReadInt("Type", menuId);
+  const ItemDefaults defaults{textColor, menuId};
+  for (const ItemKey& key : ItemKeys()) key.read(section, key, defaults, item);
   return item;
 }
 
@@ -91,25 +77,9 @@ void OrderLegacyKeys(const IniFile& file, std::vector<std::string>& keys) {
 }  // namespace
 
 void LoadSettings(const IniFile& file, const FontSpec& windowFont, Settings& settings) {
-  settings.LanguageFile = file.ReadString(kSetting, "Language", "");
-  settings.Startup = file.ReadBool(kSetting, "Startup", true);
-  settings.Autosave = file.ReadBool(kSetting, "Autosave", true);
-  settings.TrayMenu = file.ReadBool(kSetting, "Tray Menu", true);
-  settings.HideDupNo = file.ReadBool(kSetting, "Hide Dup No", true);
-  settings.GetShortcut = file.ReadBool(kSetting, "Get Shortcut", true);
-  settings.Tarnwik = file.ReadBool(kSetting, "Tarnwik", true);
-  settings.ExcludeCorners = file.ReadBool(kSetting, "Exclude Corners", true);
-  settings.Sensitive = file.ReadInt(kSetting, "Sensitive", 2);
-
-  settings.MenuFont.Face = file.ReadString(kSetting, "Font", windowFont.Face);
-  settings.MenuFont.Italic = file.ReadBool(kSetting, "Italic", windowFont.Italic);
-  settings.MenuFont.Bold = file.ReadBool(kSetting, "Bold", windowFont.Bold);
-  settings.MenuFont.Size = file.ReadInt(kSetting, "FontSize", windowFont.Size);
-
-  settings.Background = static_cast<Color>(file.ReadInt(kSetting, "Background", 0));
-  settings.Text = static_cast<Color>(file.ReadInt(kSetting, "Text", 16777215));
-  settings.Highlight = static_cast<Color>(file.ReadInt(kSetting, "Highlight", 8388608));
-  settings.HighlightText = static_cast<Color>(file.ReadInt(kSetting, "HighlightText", 65535));
+  const IniSection section = file.Section(kSetting);
+  const SettingDefaults defaults{windowFont};
+  for (const SettingKey& key : SettingKeys()) key.read(section, key, defaults, settings);
 
   settings.TriggerEnabled = Settings{}.TriggerEnabled;
   for (int i = 0; i < kTriggerCount; ++i) {
@@ -155,7 +125,7 @@ void LoadMenus(const IniFile& file, ItemTable& items, const MenuList& menus, Col
   const std::vector<IniSection> sections = file.Sections();
   items.Reserve(items.Count() + sections.size());
   for (const IniSection& section : sections) {
-    if (IsReservedExactly(section.Name()) || section.FindView("Exec").value_or("").empty()) continue;
+    if (IsReservedExactly(section.Name()) || section.FindView(kExecKey).value_or("").empty()) continue;
     // An item without "Type" joins the menu of the item read before it.
     items.AddItem(ReadItem(section, textColor, items.CurrentMenuId));
   }
@@ -170,11 +140,11 @@ void LoadLegacyMenus(const IniFile& file, ItemTable& items, Color textColor) {
   for (const std::string& key : keys) {
     const IniSection section = file.Section(key);
     Item item;
-    item.ProgramFile = section.ReadString("Exec", "");
+    item.ProgramFile = section.ReadString(kExecKey, "");
     if (item.ProgramFile.empty()) continue;
     item.Description = key;
-    item.IconLocation = section.ReadString("Icon", kDefaultIcon);
-    item.IconIndex = section.ReadInt("Index", -1);
+    item.IconLocation = section.ReadString(kIconKey, kDefaultIcon);
+    item.IconIndex = section.ReadInt(kIconIndexKey, -1);
     item.WindowMode = 1;
     item.ItemColor = textColor;
     item.MenuId = items.CurrentMenuId;
@@ -185,24 +155,8 @@ void LoadLegacyMenus(const IniFile& file, ItemTable& items, Color textColor) {
 std::string ConfigurationText(const Settings& settings, const MenuList& menus, const ItemTable& items) {
   IniWriter out;
   out.Section(kSetting);
-  out.Write("Version", kCurrentVersion);
-  out.Write("Language", settings.LanguageFile);
-  out.WriteBool("Startup", settings.Startup);
-  out.WriteBool("Autosave", settings.Autosave);
-  out.WriteBool("Tray Menu", settings.TrayMenu);
-  out.WriteBool("Hide Dup No", settings.HideDupNo);
-  out.WriteBool("Get Shortcut", settings.GetShortcut);
-  out.WriteBool("Tarnwik", settings.Tarnwik);
-  out.WriteBool("Exclude Corners", settings.ExcludeCorners);
-  out.WriteInt("Sensitive", settings.Sensitive);
-  out.Write("Font", settings.MenuFont.Face);
-  out.WriteBool("Italic", settings.MenuFont.Italic);
-  out.WriteBool("Bold", settings.MenuFont.Bold);
-  out.WriteInt("FontSize", settings.MenuFont.Size);
-  out.WriteInt("Background", ColorNumber(settings.Background));
-  out.WriteInt("Text", ColorNumber(settings.Text));
-  out.WriteInt("Highlight", ColorNumber(settings.Highlight));
-  out.WriteInt("HighlightText", ColorNumber(settings.HighlightText));
+  out.Write(kVersionKey, kCurrentVersion);
+  for (const SettingKey& key : SettingKeys()) key.write(out, key, settings);
 
   out.Section(kMenu);
   for (size_t p = 0; p < menus.Count(); ++p) out.WriteInt(menus.MenuNames[p], menus.MenuIds[p]);
@@ -223,19 +177,7 @@ std::string ConfigurationText(const Settings& settings, const MenuList& menus, c
   for (const Item& item : items.Items()) {
     if (item.ProgramFile == "Empty") continue;
     out.Section(item.Description);
-    out.Write("Exec", item.ProgramFile);
-    out.Write("Start", item.StartIn);
-    out.Write("Para", item.Parameters);
-    out.WriteInt("Mode", item.WindowMode);
-    out.Write("Icon", item.IconLocation);
-    out.WriteInt("Index", item.IconIndex);
-    out.WriteInt("Mod", item.HotkeyModifiers);
-    out.WriteInt("KeyCode", item.HotkeyKey);
-    out.WriteBool("Disable", item.DisableAfterRun);
-    out.WriteInt("Color", ColorNumber(item.ItemColor));
-    out.WriteInt("Column", item.Column);
-    out.WriteInt("Row", item.Row);
-    out.WriteInt("Type", item.MenuId);
+    for (const ItemKey& key : ItemKeys()) key.write(out, key, item);
   }
   std::string text = out.TakeText();
   text.append("\r\n").append(kEndMark);

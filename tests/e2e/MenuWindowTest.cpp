@@ -2,6 +2,7 @@
 // switched off by an item and on again from the notification area.
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "e2e/Harness.h"
@@ -259,6 +260,60 @@ TEST_F(MenuWindowTest, ClickLaunchesTheItemAsStoredAndHidesTheMenu) {
         EXPECT_EQ(report->showWindow, c.showWindow);
         EXPECT_TRUE(WaitForHidden(menu)) << "the menu hides after a click";
     }
+}
+
+// A window of this process whose thread never takes its messages, as a hung program's.
+class HungWindow {
+public:
+    HungWindow() {
+        HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        m_thread = std::thread([this, ready] {
+            WNDCLASSW wc{};
+            wc.lpfnWndProc = DefWindowProcW;
+            wc.hInstance = GetModuleHandleW(nullptr);
+            wc.lpszClassName = L"TarnwickHungTarget";
+            RegisterClassW(&wc);
+            m_window = CreateWindowW(L"TarnwickHungTarget", L"Hung", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                     nullptr, wc.hInstance, nullptr);
+            SetEvent(ready);
+            WaitForSingleObject(m_release, INFINITE);
+            DestroyWindow(m_window);
+        });
+        WaitForSingleObject(ready, INFINITE);
+        CloseHandle(ready);
+    }
+    ~HungWindow() {
+        SetEvent(m_release);
+        m_thread.join();
+        CloseHandle(m_release);
+    }
+    HungWindow(const HungWindow&) = delete;
+    HungWindow& operator=(const HungWindow&) = delete;
+    HWND Get() const { return m_window; }
+
+private:
+    HANDLE m_release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HWND m_window = nullptr;
+    std::thread m_thread;
+};
+
+TEST_F(MenuWindowTest, TheMenuKeepsAnsweringWhileTheTargetOfAWindowMessageHangs) {
+    HungWindow hung;
+    ASSERT_NE(hung.Get(), nullptr);
+    HWND menu = Start(Configuration({{"Message", "Send", "", "TarnwickHungTarget;Hung;32769;0;0", 1, false, 0}}));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(PopUpAtBottomRight(menu));
+    ASSERT_TRUE(HoverAt(menu, CellPoint(0, 40)));
+    ASSERT_TRUE(WaitForPixel(menu, CellPoint(0), kHighlight));
+    ClickLeftButton();
+    ASSERT_TRUE(WaitForHidden(menu));
+
+    // The target never answers; the menu does, at once, and pops up again.
+    DWORD_PTR answer = 0;
+    EXPECT_NE(SendMessageTimeoutW(menu, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &answer), 0)
+        << "the menu window does not answer while the target hangs";
+    PushCursorTo(ScreenSize().cx / 2, ScreenSize().cy / 2);
+    EXPECT_TRUE(PopUpAtBottomRight(menu));
 }
 
 TEST_F(MenuWindowTest, LeavingTheMenuHidesItAndTheCornerPopsItUpAgain) {

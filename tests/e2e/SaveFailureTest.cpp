@@ -76,11 +76,13 @@ std::optional<std::string> UnixPathOf(const std::filesystem::path& path) {
 
 bool CanCreateFileIn(const std::filesystem::path& folder) {
     const std::filesystem::path probe = folder / L"probe.tmp";
+    // A lock that lands between the create and the delete below leaves the probe behind; it
+    // goes as soon as the folder takes changes again.
+    DeleteFileW(probe.c_str());
     HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
-    DeleteFileW(probe.c_str());
-    return true;
+    return DeleteFileW(probe.c_str()) != FALSE;
 }
 
 // While it lives, nobody can add a file to the folder, not even root (the test runs as root,

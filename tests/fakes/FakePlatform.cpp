@@ -127,6 +127,7 @@ void FakeWindow::Repaint() {
 }
 
 void FakeWindow::Draw(const std::function<void(Canvas&)>& draw) {
+  if (!drawable) return;  // as Win32 skips the drawing when it gets no device context
   RecordingCanvas canvas;
   draw(canvas);
   drawn.insert(drawn.end(), canvas.calls.begin(), canvas.calls.end());

@@ -100,6 +100,7 @@ class FakeWindow final : public Window {
   // What the last Repaint and the Draw calls since drew.
   std::vector<std::string> painted;
   std::vector<std::string> drawn;
+  bool drawable = true;  // false: Draw skips its callback
   std::map<int, int> timers;
 };
 

@@ -5,29 +5,29 @@
 #include <memory>
 #include <string>
 
-#include "contextmenu/TAMenu.h"
+#include "activation/TriggerMonitor.h"
+#include "app/Application.h"
 #include "fakes/FakePlatform.h"
 #include "menuwindow/TTarnwick.h"
-#include "options/TOptions.h"
 
 namespace tarnwick::testing_support {
 
-// The options window, the menu window and the context menu, created over the fakes from a
-// configuration file, as start-up creates them.
+// The application started over the fakes from a configuration file, as the program starts,
+// without running the message loop.
 class MenuWindowFixture : public ::testing::Test {
  protected:
   void Start(const std::string& configuration) {
     fake.files.files[fake.ConfigPath()] = configuration;
-    options = std::make_unique<TOptions>(fake.platform);
-    options->FormCreate();
-    menu = std::make_unique<TTarnwick>(fake.platform, *options);
-    options->AttachMenuWindow(*menu);
-    menu->FormCreate();
-    contextMenu = std::make_unique<TAMenu>(fake.platform, *options);
-    contextMenu->FormCreate();
-    options->AttachContextMenu(*contextMenu);
-    menu->AttachContextMenu(*contextMenu);
+    app = std::make_unique<Application>(fake.platform);
+    app->Start();
+    menu = &app->MenuWindow();
   }
+
+  ItemTable& Table() { return app->State().Table(); }
+  Settings& Options() { return app->State().Options(); }
+  RuntimeFlags& Flags() { return app->State().Flags(); }
+  // One tick of the trigger monitor, as its timer delivers it.
+  void Tick() { OptionsWindow().events.FormTimer(kTriggerTimerId); }
 
   fakes::FakeWindow& MenuWindow() { return *fake.windows.Find("TTarnwick"); }
   fakes::FakeWindow& OptionsWindow() { return *fake.windows.Find("Tarnwick"); }
@@ -50,15 +50,15 @@ class MenuWindowFixture : public ::testing::Test {
   }
   // Item description at a cell of the current menu, or "" for a free cell.
   std::string At(int column, int row) const {
-    const int i = menu->Table().FindItemAt(column, row, menu->Table().CurrentMenuId);
-    return i < 0 ? "" : menu->Table().At(static_cast<size_t>(i)).Description;
+    const ItemTable& table = app->State().Table();
+    const int i = table.FindItemAt(column, row, table.CurrentMenuId);
+    return i < 0 ? "" : table.At(static_cast<size_t>(i)).Description;
   }
   void PopUp() { menu->ShowMenuAt(1279, 799, 0); }
 
   fakes::FakePlatform fake;
-  std::unique_ptr<TOptions> options;
-  std::unique_ptr<TTarnwick> menu;
-  std::unique_ptr<TAMenu> contextMenu;
+  std::unique_ptr<Application> app;
+  TTarnwick* menu = nullptr;
 };
 
 // A current-layout file: one menu of the given size and these item sections.

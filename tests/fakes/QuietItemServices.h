@@ -4,6 +4,8 @@
 
 #include "model/ItemTable.h"
 #include "platform/Icons.h"
+#include "fakes/FakePlatform.h"
+#include "platform/Platform.h"
 
 namespace tarnwick::fakes {
 
@@ -24,6 +26,24 @@ class AcceptingHotkeys final : public HotkeyBinder {
  public:
   bool RegisterHotkey(int, int, int) override { return true; }
   void UnregisterHotkey(int) override {}
+};
+
+// A platform for loading and saving configurations without a desktop: the fakes, with item
+// icons that cost nothing and the code page given.
+class QuietPlatform {
+ public:
+  explicit QuietPlatform(const AnsiCodePage& codePage)
+      : platform{m_fake.host,   m_fake.files,   codePage,      m_fake.dialogs, m_fake.windows, m_fake.screen,
+                 m_fake.hotkeys, m_icons,        m_fake.measure, m_fake.shell,   m_fake.tray,    m_fake.shortcuts} {}
+  QuietPlatform(const QuietPlatform&) = delete;
+  QuietPlatform& operator=(const QuietPlatform&) = delete;
+
+ private:
+  FakePlatform m_fake;
+  CountingIcons m_icons;
+
+ public:
+  Platform platform;
 };
 
 }  // namespace tarnwick::fakes

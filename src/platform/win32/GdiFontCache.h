@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/Font.h"
+#include "model/Font.h"
 
 namespace tarnwick {
 

@@ -1,5 +1,7 @@
 #include "platform/win32/Win32Hotkeys.h"
 
+#include <cwchar>
+
 #include "platform/win32/Win32Window.h"
 
 namespace tarnwick {
@@ -18,7 +20,14 @@ bool Win32Hotkeys::Register(Window& target, int id, int modifiers, int key) {
   if (hwnd == nullptr) return false;
   // The interface's modifier bits are MOD_ALT, MOD_CONTROL, MOD_SHIFT and MOD_WIN.
   const UINT mods = static_cast<UINT>(modifiers) & (MOD_ALT | MOD_CONTROL | MOD_SHIFT | MOD_WIN);
-  return RegisterHotKey(hwnd, id, mods, static_cast<UINT>(key)) != FALSE;
+  if (RegisterHotKey(hwnd, id, mods, static_cast<UINT>(key))) return true;
+  // The user is not told (the item simply has no hotkey); the debugger output shows why.
+  const DWORD error = GetLastError();
+  wchar_t text[128];
+  swprintf(text, 128, L"Tarnwick: RegisterHotKey(id %d, modifiers %u, key %d) failed, error %lu\n", id, mods, key,
+           static_cast<unsigned long>(error));
+  OutputDebugStringW(text);
+  return false;
 }
 
 void Win32Hotkeys::Unregister(Window& target, int id) {

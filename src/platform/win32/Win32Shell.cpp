@@ -4,6 +4,10 @@
 
 #include <shellapi.h>
 
+#include <string>
+#include <system_error>
+#include <thread>
+
 #include "platform/win32/ComInit.h"
 #include "platform/win32/Unicode.h"
 
@@ -29,7 +33,11 @@ void Win32Shell::Open(const std::string& file, const std::string& parameters, co
   // ShellExecute may hand the file to a shell extension, which needs COM on this thread.
   ComInit com;
   // Null verb: the file type's default action, "open" where there is no other.
-  ShellExecuteW(nullptr, nullptr, wideFile.c_str(), OrNull(wideParameters), OrNull(wideFolder), showCommand);
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(nullptr, nullptr, wideFile.c_str(), OrNull(wideParameters), OrNull(wideFolder), showCommand));
+  // Values up to 32 are errors. The user is not told (the item simply does nothing); the
+  // debugger output shows why.
+  if (result <= 32) OutputDebugStringW((L"Tarnwick: ShellExecute failed (" + std::to_wstring(result) + L"): " + wideFile + L"\n").c_str());
 }
 
 WindowId Win32Shell::ForegroundWindow() { return ToWindowId(GetForegroundWindow()); }
@@ -45,10 +53,17 @@ bool Win32Shell::IsOwnWindow(WindowId window) {
 }
 
 void Win32Shell::SendWindowMessage(WindowId window, uint32_t message, uintptr_t wParam, intptr_t lParam) {
-  DWORD_PTR result = 0;
-  // SendMessageW would wait for ever on a hung target, and the menu with it.
-  SendMessageTimeoutW(ToHwnd(window), message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                      static_cast<UINT>(m_sendTimeout.count()), &result);
+  // Sent from a thread of its own: a hung target must not freeze the menu even for the
+  // time-out, and nobody uses the answer. The time-out still ends the thread.
+  const UINT timeout = static_cast<UINT>(m_sendTimeout.count());
+  try {
+    std::thread([window, message, wParam, lParam, timeout] {
+      DWORD_PTR result = 0;
+      SendMessageTimeoutW(ToHwnd(window), message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, timeout, &result);
+    }).detach();
+  } catch (const std::system_error&) {
+    OutputDebugStringW(L"Tarnwick: no thread to send a window message from\n");
+  }
 }
 
 }  // namespace tarnwick

@@ -8,7 +8,7 @@ namespace tarnwick {
 
 class Win32Shell final : public Shell {
  public:
-  // sendTimeout bounds how long SendWindowMessage waits for a slow target.
+  // sendTimeout bounds how long the thread of SendWindowMessage waits for a slow target.
   explicit Win32Shell(std::chrono::milliseconds sendTimeout = std::chrono::seconds(3));
 
   void Open(const std::string& file, const std::string& parameters, const std::string& folder,

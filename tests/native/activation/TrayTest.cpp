@@ -9,7 +9,7 @@ using testing_support::Configuration;
 
 class TrayTest : public testing_support::MenuWindowFixture {
  protected:
-  void Disable() { options->DisableActivation(); }
+  void Disable() { app->DisableActivation(); }
   void TrayClick(MouseButton button) { OptionsWindow().events.FormTrayClick(button); }
 };
 
@@ -19,40 +19,40 @@ TEST_F(TrayTest, WithTrayMenuOnTheLeftButtonPopsUpTheTrayMenuAtOnce) {
   EXPECT_TRUE(fake.tray.shown);
   fake.screen.cursor = {1200, 790};
   TrayClick(MouseButton::Left);
-  EXPECT_TRUE(menu->MenuShowing);
-  EXPECT_EQ(menu->Table().CurrentMenuId, 2);
-  EXPECT_EQ(menu->ActiveTrigger, 8);
-  EXPECT_TRUE(options->Flags.PopupsDisabled);  // still disabled
+  EXPECT_TRUE(menu->MenuShowing());
+  EXPECT_EQ(Table().CurrentMenuId, 2);
+  EXPECT_EQ(menu->ActiveTrigger(), 8);
+  EXPECT_TRUE(Flags().PopupsDisabled);  // still disabled
 }
 
 TEST_F(TrayTest, TheRightButtonNeedsItsTriggerAndTrayMenu) {
   Start(Configuration(1, 1, "", ""));
   Disable();
   TrayClick(MouseButton::Right);  // "Tray Right Click" is off by default
-  EXPECT_FALSE(menu->MenuShowing);
-  options->Options.TriggerEnabled[9] = true;
+  EXPECT_FALSE(menu->MenuShowing());
+  Options().TriggerEnabled[9] = true;
   TrayClick(MouseButton::Right);
-  EXPECT_TRUE(menu->MenuShowing);
-  EXPECT_EQ(menu->ActiveTrigger, 9);
+  EXPECT_TRUE(menu->MenuShowing());
+  EXPECT_EQ(menu->ActiveTrigger(), 9);
 
   menu->HideMenu();
-  options->Options.TrayMenu = false;
+  Options().TrayMenu = false;
   TrayClick(MouseButton::Right);
-  EXPECT_FALSE(menu->MenuShowing);
+  EXPECT_FALSE(menu->MenuShowing());
   EXPECT_TRUE(fake.tray.shown);
 }
 
 TEST_F(TrayTest, WithTrayMenuOffTheLeftButtonReenablesAndBringsBackALockedMenu) {
   Start(Configuration(1, 1, "Tray Menu=0\n", ""));
   PopUp();
-  options->Flags.MenuLocked = true;
+  Flags().MenuLocked = true;
   Disable();
   EXPECT_FALSE(MenuWindow().visible);
   TrayClick(MouseButton::Left);
-  EXPECT_FALSE(options->Flags.PopupsDisabled);
+  EXPECT_FALSE(Flags().PopupsDisabled);
   EXPECT_FALSE(fake.tray.shown);
   EXPECT_TRUE(menu->IsMenuVisible());
-  EXPECT_TRUE(menu->MenuShowing);
+  EXPECT_TRUE(menu->MenuShowing());
   EXPECT_EQ(MenuWindow().bounds, (Rect{1178, 778, 1280, 800}));
 }
 
@@ -60,7 +60,7 @@ TEST_F(TrayTest, ARefusedIconLeavesActivationOn) {
   Start(Configuration(1, 1, "", ""));
   fake.tray.refuse = true;
   Disable();
-  EXPECT_FALSE(options->Flags.PopupsDisabled);
+  EXPECT_FALSE(Flags().PopupsDisabled);
 }
 
 TEST_F(TrayTest, TheIconComesBackWithTheTaskBarAndGoesAtExit) {

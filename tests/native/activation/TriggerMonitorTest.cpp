@@ -91,18 +91,18 @@ class TriggerMonitorTest : public testing_support::MenuWindowFixture {};
 TEST_F(TriggerMonitorTest, TicksPopUpAndHideTheMenu) {
   Start(Configuration(1, 1, "", ""));
   fake.screen.cursor = {600, 400};
-  options->TriggerMonitor();
+  Tick();
   EXPECT_FALSE(MenuWindow().visible);  // the resting pixel hides at the first tick
 
   fake.screen.cursor = {1279, 799};
-  options->TriggerMonitor();
+  Tick();
   EXPECT_TRUE(menu->IsMenuVisible());
   EXPECT_EQ(MenuWindow().bounds, (Rect{1178, 778, 1280, 800}));
 
   fake.screen.cursor = {600, 400};
-  options->TriggerMonitor();
+  Tick();
   EXPECT_FALSE(MenuWindow().visible);
-  EXPECT_FALSE(menu->MenuShowing);
+  EXPECT_FALSE(menu->MenuShowing());
 }
 
 TEST_F(TriggerMonitorTest, DwellHitsAddUpAcrossVisits) {
@@ -110,21 +110,20 @@ TEST_F(TriggerMonitorTest, DwellHitsAddUpAcrossVisits) {
   for (int visit = 0; visit < 2; ++visit) {
     for (int hit = 0; hit < 3; ++hit) {
       fake.screen.cursor = {1279, 799};
-      options->TriggerMonitor();
+      Tick();
     }
-    EXPECT_EQ(menu->MenuShowing, visit == 1);
+    EXPECT_EQ(menu->MenuShowing(), visit == 1);
     fake.screen.cursor = {600, 400};
-    if (visit == 0) options->TriggerMonitor();
+    if (visit == 0) Tick();
   }
 }
 
-TEST_F(TriggerMonitorTest, TheTimerRunsEveryHundredMilliseconds) {
+TEST_F(TriggerMonitorTest, TheTimerRunsFromStartEveryHundredMilliseconds) {
   Start(Configuration(1, 1, "", ""));
-  options->StartTriggerMonitor();
   EXPECT_EQ(OptionsWindow().timers.at(kTriggerTimerId), 100);
   fake.screen.cursor = {1279, 799};
   OptionsWindow().events.FormTimer(kTriggerTimerId);
-  EXPECT_TRUE(menu->MenuShowing);
+  EXPECT_TRUE(menu->MenuShowing());
 }
 
 TEST_F(TriggerMonitorTest, TheContextMenuHidesWhenTheCursorLeavesIt) {
@@ -132,7 +131,7 @@ TEST_F(TriggerMonitorTest, TheContextMenuHidesWhenTheCursorLeavesIt) {
   ContextWindow().visible = true;
   ContextWindow().bounds = {100, 100, 200, 200};
   fake.screen.cursor = {600, 400};
-  options->TriggerMonitor();
+  Tick();
   EXPECT_FALSE(ContextWindow().visible);
   EXPECT_EQ(ContextWindow().bounds, (Rect{1279, 799, 1280, 800}));
 }

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "app/Session.h"
 #include "fakes/FakePlatform.h"
+#include "fakes/QuietItemServices.h"
 #include "storage/IniFile.h"
 
 namespace tarnwick {
@@ -219,6 +221,29 @@ TEST_F(ApplicationTest, PathsOutsideTheCodePageSurviveAndTheFileStaysAnsiOtherwi
   ASSERT_EQ(saved.substr(0, 3), "\xEF\xBB\xBF");
   const IniFile reread = IniFile::Parse(saved.substr(3));
   EXPECT_EQ(reread.ReadString("报告", "Exec", ""), "C:\\资料\\报告.txt");
+}
+
+TEST_F(ApplicationTest, TheProgramLoadsAndSavesThroughTheSession) {
+  const std::string original =
+      "[Setting]\r\nVersion=2.0\r\nSensitive=1\r\nBackground=255\r\n[Menu]\r\nMain=0\r\nMore=4\r\n"
+      "[Popup]\r\nTop=4\r\n[Tool]\r\nExec=C:\\tool.exe\r\nMod=3\r\nKeyCode=84\r\nRow=2\r\n"
+      "[Other]\r\nExec=https://example.org\r\nType=4\r\nColor=-1\r\n";
+  ConfigFile() = original;
+  Run([&] { CloseMainWindow(); });
+
+  // A session alone, loading the same file and saving it, writes the bytes the program wrote;
+  // loading and saving those again changes nothing.
+  for (const std::string& input : {original, ConfigFile()}) {
+    fakes::FakePlatform alone;
+    alone.files.files[alone.ConfigPath()] = input;
+    fakes::AcceptingHotkeys hotkeys;
+    Session session(alone.platform, hotkeys);
+    session.Load();
+    EXPECT_EQ(session.Table().Count(), 2u);
+    EXPECT_EQ(session.Options().Sensitive, 1);
+    EXPECT_TRUE(session.Save());
+    EXPECT_EQ(alone.files.files[alone.ConfigPath()], ConfigFile());
+  }
 }
 
 TEST_F(ApplicationTest, AnErrorDuringStartUpIsShownAndTheProcessEndsWithZero) {

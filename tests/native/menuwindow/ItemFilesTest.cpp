@@ -135,7 +135,7 @@ TEST_F(DropTest, FilesFillTheDropCellsColumnUpwardInDropOrder) {
   EXPECT_EQ(At(1, 0), "a");
   EXPECT_EQ(At(1, 2), "b");  // row 1 is taken
   EXPECT_EQ(At(1, 3), "a (2)");
-  EXPECT_EQ(menu->Table().RowsOf(0), 4);
+  EXPECT_EQ(Table().RowsOf(0), 4);
   EXPECT_EQ(MenuWindow().bounds.Height(), 4 * 20 + 2);  // re-placed
   EXPECT_EQ(MenuWindow().repaints, 1);
 }
@@ -146,7 +146,7 @@ TEST_F(DropTest, ADropBetweenCellsStartsAtTheBottomRightCell) {
   MenuWindow().events.FormDropFiles({menu->WidthAfterColumn(0) - 1, 10}, true, {"C:\\a.txt"});
   EXPECT_EQ(At(0, 0), "a");
   MenuWindow().events.FormDropFiles({0, 0}, true, {});
-  EXPECT_EQ(menu->Table().Count(), 1u);
+  EXPECT_EQ(Table().Count(), 1u);
 }
 
 class HotkeyTest : public testing_support::MenuWindowFixture {};
@@ -159,7 +159,7 @@ TEST_F(HotkeyTest, AHotkeyLaunchesItsItemWithoutAMenu) {
   MenuWindow().events.FormHotkey(0);
   ASSERT_EQ(fake.shell.opened.size(), 1u);
   EXPECT_EQ(fake.shell.opened[0].file, "a.exe");
-  EXPECT_EQ(menu->PreviousForegroundWindow, 0x777u);
+  EXPECT_EQ(menu->PreviousForegroundWindow(), 0x777u);
   EXPECT_FALSE(menu->IsMenuVisible());
   MenuWindow().events.FormHotkey(42);  // no such item
   EXPECT_EQ(fake.shell.opened.size(), 1u);
@@ -167,9 +167,9 @@ TEST_F(HotkeyTest, AHotkeyLaunchesItsItemWithoutAMenu) {
 
 TEST_F(HotkeyTest, AnEditedItemAnswersToItsNewId) {
   Start(Configuration(1, 1, "", ItemSection("A", "a.exe", 0, 0, "Mod=2\nKeyCode=65\n")));
-  Item edited = menu->Table().At(0);
-  menu->Table().RemoveItemAt(0, 0, 0);
-  menu->Table().AddItem(edited);
+  Item edited = Table().At(0);
+  Table().RemoveItemAt(0, 0, 0);
+  Table().AddItem(edited);
   EXPECT_EQ(fake.hotkeys.unregistered, std::vector<int>{0});
   ASSERT_EQ(fake.hotkeys.registered.size(), 1u);
   EXPECT_EQ(fake.hotkeys.registered[0].id, 1);
@@ -187,7 +187,7 @@ TEST_F(HotkeyTest, LoadingManyItemsOfAFewProgramsExtractsEachIconOnce) {
   }
   Start(Configuration(1, 1, "", items));
   EXPECT_EQ(fake.icons.calls.size(), 5u);
-  EXPECT_EQ(menu->Table().At(5).ImageIndex, menu->Table().At(0).ImageIndex);
+  EXPECT_EQ(Table().At(5).ImageIndex, Table().At(0).ImageIndex);
 }
 
 }  // namespace

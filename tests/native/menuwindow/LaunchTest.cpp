@@ -46,7 +46,7 @@ TEST_F(LaunchTest, ProgramsOpenThroughTheShellWithTheirStoredMode) {
   Launch();
   ASSERT_EQ(fake.shell.opened.size(), 1u);
   EXPECT_EQ(fake.shell.opened[0].showCommand, 1);
-  EXPECT_EQ(menu->Table().At(0).WindowMode, 7);  // kept as stored
+  EXPECT_EQ(Table().At(0).WindowMode, 7);  // kept as stored
 }
 
 TEST_F(LaunchTest, SeparatorsAndPlaceholdersOpenNothing) {
@@ -56,7 +56,7 @@ TEST_F(LaunchTest, SeparatorsAndPlaceholdersOpenNothing) {
     Start(Configuration(1, 1, "", ItemSection("S", exec, 0, 0, "Disable=1\n")));
     Launch();
     EXPECT_TRUE(fake.shell.opened.empty());
-    EXPECT_FALSE(options->Flags.PopupsDisabled);  // a separator never disables
+    EXPECT_FALSE(Flags().PopupsDisabled);  // a separator never disables
   }
 }
 
@@ -67,10 +67,10 @@ TEST_F(LaunchTest, AnEmptyProgramOpensNothingButStillDisables) {
   placeholder.ProgramFile = "";
   placeholder.IconLocation = "-1";
   placeholder.DisableAfterRun = true;
-  menu->Table().AddItem(placeholder);
+  Table().AddItem(placeholder);
   menu->LaunchItem(1);
   EXPECT_TRUE(fake.shell.opened.empty());
-  EXPECT_TRUE(options->Flags.PopupsDisabled);
+  EXPECT_TRUE(Flags().PopupsDisabled);
 }
 
 TEST_F(LaunchTest, ExitAsksTheOptionsWindowToCloseAndDoesNothingElse) {
@@ -78,7 +78,7 @@ TEST_F(LaunchTest, ExitAsksTheOptionsWindowToCloseAndDoesNothingElse) {
   PopUp();
   Launch();
   EXPECT_TRUE(OptionsWindow().closeRequested);
-  EXPECT_FALSE(options->Flags.PopupsDisabled);
+  EXPECT_FALSE(Flags().PopupsDisabled);
   EXPECT_FALSE(fake.tray.shown);
   EXPECT_EQ(fake.tray.adds, 0);
 }
@@ -105,7 +105,7 @@ TEST_F(LaunchTest, WindowMessagesGoToTheNamedWindowOrThePreviousForeground) {
     fake.shell.topWindows = {{{"Notepad", "Untitled"}, 0x700}, {{"Ours", "Own"}, 0x800}, {{"Notepad", ""}, 0x900}};
     fake.shell.ownWindows = {0x800};
     StartWith("Send", std::string("Para=") + c.parameters + "\n");
-    menu->PreviousForegroundWindow = 0x500;
+    PopUp();  // the foreground window of that moment is 0x500
     Launch();
     if (c.expectedTarget == 0) {
       EXPECT_TRUE(fake.shell.sent.empty());
@@ -122,10 +122,10 @@ TEST_F(LaunchTest, WindowMessagesGoToTheNamedWindowOrThePreviousForeground) {
 TEST_F(LaunchTest, AMessageRefusedForOurOwnWindowLeavesActivationOn) {
   fake.shell.ownWindows = {0x500};
   StartWith("send", "Para=0;0;16;0;0\nDisable=1\n");
-  menu->PreviousForegroundWindow = 0x500;
+  PopUp();  // the foreground window of that moment is 0x500
   Launch();
   EXPECT_TRUE(fake.shell.sent.empty());
-  EXPECT_FALSE(options->Flags.PopupsDisabled);
+  EXPECT_FALSE(Flags().PopupsDisabled);
 }
 
 TEST_F(LaunchTest, DisableAfterRunHidesTheMenuAndShowsTheTrayIconOnce) {
@@ -133,7 +133,7 @@ TEST_F(LaunchTest, DisableAfterRunHidesTheMenuAndShowsTheTrayIconOnce) {
   PopUp();
   Launch();
   EXPECT_EQ(fake.shell.opened.size(), 1u);
-  EXPECT_TRUE(options->Flags.PopupsDisabled);
+  EXPECT_TRUE(Flags().PopupsDisabled);
   EXPECT_FALSE(MenuWindow().visible);
   EXPECT_TRUE(fake.tray.shown);
   Launch();

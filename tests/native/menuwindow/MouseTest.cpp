@@ -20,7 +20,7 @@ TEST_F(MouseTest, AClickLaunchesTheItemAndHidesTheMenu) {
   EXPECT_EQ(fake.shell.opened[0].folder, "C:\\w");
   EXPECT_EQ(fake.shell.opened[0].showCommand, 3);
   EXPECT_FALSE(MenuWindow().visible);
-  EXPECT_FALSE(menu->MenuShowing);
+  EXPECT_FALSE(menu->MenuShowing());
 }
 
 TEST_F(MouseTest, ClicksOnEmptyCellsOtherButtonsAndWithHideOff) {
@@ -33,7 +33,7 @@ TEST_F(MouseTest, ClicksOnEmptyCellsOtherButtonsAndWithHideOff) {
   EXPECT_EQ(fake.shell.opened.size(), 1u);
   EXPECT_TRUE(MenuWindow().visible);  // "hide after click" is off
 
-  options->Options.Tarnwik = true;
+  Options().Tarnwik = true;
   Click({0, 1});  // empty: launches nothing, still hides
   EXPECT_EQ(fake.shell.opened.size(), 1u);
   EXPECT_FALSE(MenuWindow().visible);
@@ -47,8 +47,8 @@ TEST_F(MouseTest, AJitteryClickRightAfterARePlacementStillLaunches) {
   menu->FormMouseMove({p.x + 1, p.y});
   menu->FormMouseUp(MouseButton::Left, {p.x + 1, p.y});
   EXPECT_EQ(fake.shell.opened.size(), 1u);
-  EXPECT_EQ(menu->Table().At(0).Column, 0);
-  EXPECT_EQ(menu->Table().At(0).Row, 0);
+  EXPECT_EQ(Table().At(0).Column, 0);
+  EXPECT_EQ(Table().At(0).Row, 0);
 }
 
 TEST_F(MouseTest, DraggingShowsOnlyTheDropMarker) {
@@ -58,7 +58,6 @@ TEST_F(MouseTest, DraggingShowsOnlyTheDropMarker) {
   menu->FormMouseDown(MouseButton::Left, CentreOf({0, 0}));
   MenuWindow().drawn.clear();
   menu->FormMouseMove(CentreOf({0, 1}));
-  EXPECT_TRUE(menu->Dragged);
   EXPECT_EQ(MenuWindow().drawn, (std::vector<std::string>{
                                     "font MS Sans Serif 8",
                                     "text 2,21,98,39 @30,24 'A' FFFFFF on 000000",
@@ -67,9 +66,17 @@ TEST_F(MouseTest, DraggingShowsOnlyTheDropMarker) {
                                 }));
   menu->FormMouseUp(MouseButton::Left, CentreOf({0, 1}));
   EXPECT_TRUE(fake.shell.opened.empty());
-  EXPECT_EQ(menu->Table().At(0).Row, 1);
-  EXPECT_FALSE(menu->Dragged);
+  EXPECT_EQ(Table().At(0).Row, 1);
   EXPECT_EQ(MenuWindow().repaints, 1);
+}
+
+TEST_F(MouseTest, ADragIsADragEvenWhenTheWindowCouldNotBeDrawnOn) {
+  Start(Configuration(1, 2, "", ItemSection("A", "a.exe", 0, 0)));
+  PopUp();
+  MenuWindow().drawable = false;
+  Drag({0, 0}, {0, 1});
+  EXPECT_TRUE(fake.shell.opened.empty()) << "the release launched the item";
+  EXPECT_EQ(At(0, 1), "A");
 }
 
 TEST_F(MouseTest, AGestureEndsAtEveryRelease) {
@@ -80,8 +87,6 @@ TEST_F(MouseTest, AGestureEndsAtEveryRelease) {
   menu->FormMouseDown(MouseButton::Left, CentreOf({0, 0}));
   menu->FormMouseMove({1, 1});
   menu->FormMouseUp(MouseButton::Left, {1, 1});
-  EXPECT_FALSE(menu->Dragged);
-  EXPECT_EQ(menu->DragSourceColumn, -1);
   // The next click on B launches B instead of finishing a move from A.
   Click({1, 1});
   EXPECT_EQ(fake.shell.opened.size(), 1u);

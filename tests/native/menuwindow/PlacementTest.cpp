@@ -15,20 +15,20 @@ TEST_F(PlacementTest, TheBottomRightCornerPutsTheMenusBottomRightPixelOnTheCurso
   EXPECT_FALSE(menu->IsMenuVisible());  // the resting 1 x 1 window is not a menu
   fake.shell.foreground = 0x1234;
   PopUp();
-  EXPECT_TRUE(menu->MenuShowing);
+  EXPECT_TRUE(menu->MenuShowing());
   EXPECT_TRUE(menu->IsMenuVisible());
   EXPECT_EQ(MenuWindow().bounds, (Rect{1178, 738, 1280, 800}));  // 102 x 62
   EXPECT_FALSE(MenuWindow().activated);
-  EXPECT_EQ(menu->PreviousForegroundWindow, 0x1234u);
-  EXPECT_EQ(menu->ActiveTrigger, 0);
-  EXPECT_EQ(menu->AnchorX, 1279);
+  EXPECT_EQ(menu->PreviousForegroundWindow(), 0x1234u);
+  EXPECT_EQ(menu->ActiveTrigger(), 0);
+  EXPECT_EQ(menu->Anchor().x, 1279);
 }
 
 TEST_F(PlacementTest, EachTriggerShowsItsOwnMenu) {
   Start("[Setting]\nVersion=2.0\n[Menu]\nA=0\nB=5\n[Menu Column]\nA=1\nB=2\n[Menu Row]\nA=1\nB=1\n"
         "[Popup]\nTop Left=5\n");
   menu->ShowMenuAt(0, 0, 3);
-  EXPECT_EQ(menu->Table().CurrentMenuId, 5);
+  EXPECT_EQ(Table().CurrentMenuId, 5);
   EXPECT_EQ(MenuWindow().bounds, (Rect{0, 0, 204, 22}));
 }
 
@@ -44,17 +44,17 @@ class DwellTest : public testing_support::MenuWindowFixture, public testing::Wit
 TEST_P(DwellTest, CountsTriggerHitsOnly) {
   const DwellCase& c = GetParam();
   Start(Configuration(1, 1, "Sensitive=" + std::to_string(c.sensitive) + "\n", ""));
-  options->Flags.PopupsDisabled = c.popupsDisabled;
+  Flags().PopupsDisabled = c.popupsDisabled;
   int hits = 0;
-  while (!menu->MenuShowing && hits < 10) {
+  while (!menu->MenuShowing() && hits < 10) {
     PopUp();
     ++hits;
-    if (!menu->MenuShowing) {
-      EXPECT_EQ(options->Flags.DwellCount, hits);
+    if (!menu->MenuShowing()) {
+      EXPECT_EQ(Flags().DwellCount, hits);
     }
   }
   EXPECT_EQ(hits, c.showsAtHit);
-  EXPECT_EQ(options->Flags.DwellCount, 0);
+  EXPECT_EQ(Flags().DwellCount, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sensitivity, DwellTest,
@@ -66,8 +66,8 @@ INSTANTIATE_TEST_SUITE_P(Sensitivity, DwellTest,
 TEST_F(PlacementTest, RefreshAfterAnEditResizesTheMenuWhateverTheSensitivity) {
   Start(Configuration(1, 1, "Sensitive=0\n", ItemSection("A", "a.exe", 0, 0)));
   for (int i = 0; i < 6; ++i) PopUp();
-  ASSERT_TRUE(menu->MenuShowing);
-  menu->Table().AppendColumn();
+  ASSERT_TRUE(menu->MenuShowing());
+  Table().AppendColumn();
   menu->RefreshIfVisible();
   EXPECT_EQ(MenuWindow().bounds, (Rect{1076, 778, 1280, 800}));  // two columns now
   EXPECT_EQ(MenuWindow().repaints, 1);
@@ -85,7 +85,7 @@ TEST_F(PlacementTest, HidingHidesForRealAndRearms) {
   PopUp();
   menu->HideMenu();
   EXPECT_FALSE(MenuWindow().visible);
-  EXPECT_FALSE(menu->MenuShowing);
+  EXPECT_FALSE(menu->MenuShowing());
   EXPECT_EQ(MenuWindow().bounds, (Rect{1279, 799, 1280, 800}));
 }
 

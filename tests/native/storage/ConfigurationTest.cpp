@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/Session.h"
+
 #include <string>
 #include <vector>
 
@@ -11,17 +13,9 @@
 namespace tarnwick {
 namespace {
 
-// A configuration loaded as the menu window loads it.
+// A configuration loaded by the session's load, as start-up loads it.
 struct Loaded {
-  explicit Loaded(const std::string& text) : file(IniFile::Parse(text)) {
-    LoadSettings(file, FontSpec{}, settings);
-    menus = ReadMenuList(file);
-    if (IsLegacyLayout(file)) {
-      LoadLegacyMenus(file, table, settings.Text);
-    } else {
-      LoadMenus(file, table, menus, settings.Text);
-    }
-  }
+  explicit Loaded(const std::string& text) : file(IniFile::Parse(text)) { session.LoadBytes(text); }
   std::string Save() const { return ConfigurationText(settings, menus, table); }
   const Item& Named(const std::string& description) const {
     for (const Item& item : table.Items()) {
@@ -31,11 +25,12 @@ struct Loaded {
   }
 
   IniFile file;
-  Settings settings;
-  MenuList menus;
-  fakes::FakeIcons icons;
+  fakes::FakePlatform fake;
   fakes::AcceptingHotkeys hotkeys;
-  ItemTable table{menus, icons, hotkeys};
+  Session session{fake.platform, hotkeys};
+  const Settings& settings = session.Options();
+  const MenuList& menus = session.Menus();
+  ItemTable& table = session.Table();
 };
 
 TEST(Configuration_LoadSettings, DefaultsForAMissingFile) {

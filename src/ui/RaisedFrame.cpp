@@ -1,4 +1,4 @@
-#include "menuwindow/RaisedFrame.h"
+#include "ui/RaisedFrame.h"
 
 namespace tarnwick {
 

@@ -31,4 +31,18 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// A cell of a menu grid: column 0 is the rightmost column and row 0 the bottom row; -1 is none.
+struct Cell {
+  int column = -1;
+  int row = -1;
+  bool IsValid() const { return column >= 0 && row >= 0; }
+  friend bool operator==(const Cell&, const Cell&) = default;
+};
+
+// The display colours every window starts with until the settings say otherwise.
+inline constexpr Color kDefaultBackground = 0x000000;
+inline constexpr Color kDefaultText = 0xFFFFFF;
+inline constexpr Color kDefaultHighlight = 0x800000;
+inline constexpr Color kDefaultHighlightText = 0x00FFFF;
+
 }  // namespace tarnwick

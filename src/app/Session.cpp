@@ -1,0 +1,63 @@
+#include "app/Session.h"
+
+#include "storage/Configuration.h"
+#include "storage/IniFile.h"
+#include "storage/TextEncoding.h"
+
+namespace tarnwick {
+
+Session::Session(Platform& platform, HotkeyBinder& hotkeys)
+    : m_platform(platform),
+      m_configPath(platform.host.ExecutableFolder() + kConfigFileName),
+      m_file(platform.files, m_configPath),
+      m_icons(platform.icons),
+      m_table(m_menus, m_icons, hotkeys) {}
+
+std::string Session::ReadConfigurationBytes() { return m_file.Read(); }
+
+bool Session::WriteConfigurationBytes(std::string_view bytes, FailureReport report) {
+  const WriteResult result = m_file.Save(bytes);
+  if (result) return true;
+  std::string message = "Unable to write to " + result.path;
+  if (!result.reason.empty()) message += ": " + result.reason;
+  if (report == FailureReport::DebuggerOutput) {
+    m_platform.dialogs.LogError(message);
+  } else {
+    m_platform.dialogs.ShowError(message);
+  }
+  return false;
+}
+
+void Session::Load(const FontSpec& windowFont) {
+  std::string bytes = ReadConfigurationBytes();
+  IniFile file = IniFile::Parse(DecodeTextFile(bytes, m_platform.codePage));
+  const bool hadBytes = !bytes.empty();
+  // Only the parsed text is needed from here on; the file's bytes go before the items come.
+  std::string().swap(bytes);
+  LoadParsed(file, hadBytes, windowFont);
+}
+
+void Session::LoadBytes(std::string_view bytes, const FontSpec& windowFont) {
+  LoadParsed(IniFile::Parse(DecodeTextFile(bytes, m_platform.codePage)), !bytes.empty(), windowFont);
+}
+
+void Session::LoadParsed(const IniFile& file, bool hadBytes, const FontSpec& windowFont) {
+  // A file of which nothing could be used is kept aside by the first save instead of lost.
+  if (hadBytes && !HasKnownSection(file)) m_file.KeepUnusableFile();
+  LoadSettings(file, windowFont, m_settings);
+  m_menus = ReadMenuList(file);
+  m_showOptionsAtStart = tarnwick::ShowOptionsAtStart(file);
+  if (IsLegacyLayout(file)) {
+    LoadLegacyMenus(file, m_table, m_settings.Text);
+  } else {
+    LoadMenus(file, m_table, m_menus, m_settings.Text);
+  }
+}
+
+bool Session::Save(FailureReport report) { return WriteConfigurationBytes(SavedBytes(), report); }
+
+std::string Session::SavedBytes() const {
+  return EncodeTextFile(ConfigurationText(m_settings, m_menus, m_table), m_platform.codePage);
+}
+
+}  // namespace tarnwick
