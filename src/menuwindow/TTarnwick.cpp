@@ -2,16 +2,33 @@
 
 #include <algorithm>
 
-#include "contextmenu/TAMenu.h"
 #include "menuwindow/ItemFiles.h"
-#include "model/Numbers.h"
-#include "options/TOptions.h"
-#include "storage/Configuration.h"
+#include "model/GridEdits.h"
 
 namespace tarnwick {
 
-TTarnwick::TTarnwick(Platform& platform, TOptions& options)
-    : m_platform(platform), m_options(options), m_icons(platform.icons), m_table(options.Menus, m_icons, *this) {}
+namespace {
+
+// Trigger hits a menu waits for, by "Sensitive": 0 low, 1 medium, else at once.
+constexpr int kDwellHitsLow = 6;
+constexpr int kDwellHitsMedium = 3;
+
+int DwellHitsFor(int sensitive) {
+  switch (sensitive) {
+    case 0: return kDwellHitsLow;
+    case 1: return kDwellHitsMedium;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+TTarnwick::TTarnwick(Platform& platform, Session& session, ApplicationControl& application)
+    : m_platform(platform),
+      m_session(session),
+      m_table(session.Table()),
+      m_application(application),
+      m_launcher(platform.shell) {}
 
 Rect TTarnwick::CollapsedBounds() const {
   const Size screen = m_platform.screen.ScreenSize();
@@ -26,23 +43,18 @@ void TTarnwick::FormCreate() {
   spec.topmost = true;
   spec.toolWindow = true;
   m_window = m_platform.windows.Create(spec, *this);
+}
 
-  const Settings& settings = m_options.Options;
-  MenuFont = settings.MenuFont;
-  Background = settings.Background;
-  TextColor = settings.Text;
-  Highlight = settings.Highlight;
-  HighlightText = settings.HighlightText;
-
-  const IniFile& file = m_options.File();
-  if (IsLegacyLayout(file)) {
-    LoadLegacyMenus(file, m_table, TextColor);
-  } else {
-    LoadMenus(file, m_table, m_options.Menus, TextColor);
-  }
-
+void TTarnwick::ShowResting() {
+  ApplyDisplaySettings();
   m_window->AcceptFiles(true);
   m_window->ShowNoActivate();
+}
+
+void TTarnwick::ApplyDisplaySettings() {
+  const Settings& settings = m_session.Options();
+  m_menuFont = settings.MenuFont;
+  m_colors = {settings.Background, settings.Text, settings.Highlight, settings.HighlightText};
 }
 
 // ---- Layout and placement ----
@@ -50,46 +62,45 @@ void TTarnwick::FormCreate() {
 void TTarnwick::ComputeColumnWidths() {
   const int menuId = m_table.CurrentMenuId;
   const int columns = std::max(m_table.ColumnsOf(menuId), 1);
-  m_grid.columnWidths = tarnwick::ComputeColumnWidths(m_table, menuId, columns, m_platform.measure, MenuFont);
+  m_grid.columnWidths = tarnwick::ComputeColumnWidths(m_table, menuId, columns, m_platform.measure, m_menuFont);
   m_grid.rows = std::max(m_table.RowsOf(menuId), 1);
 }
 
-void TTarnwick::ResetMouseState() {
-  m_table.HotColumn = m_table.HotRow = -1;
-  PrevColumn = PrevRow = -1;
-  EndGesture();
+Cell TTarnwick::HotCell() const { return {m_table.HotColumn, m_table.HotRow}; }
+
+void TTarnwick::SetHotCell(Cell cell) {
+  m_table.HotColumn = cell.column;
+  m_table.HotRow = cell.row;
 }
 
-void TTarnwick::EndGesture() {
-  ButtonHeld = false;
-  Dragged = false;
-  DragSourceColumn = DragSourceRow = -1;
+void TTarnwick::ResetMouseState() {
+  SetHotCell({});
+  m_gesture.Reset();
 }
 
 void TTarnwick::ShowMenuAt(int x, int y, int trigger) {
-  RuntimeFlags& flags = m_options.Flags;
+  RuntimeFlags& flags = m_session.Flags();
+  const Settings& options = m_session.Options();
   // Only trigger hits wait for the dwell count: a re-placing call after an edit must always
   // re-size the window, or the new columns would be drawn outside it.
   if (trigger >= 0 && !flags.PopupsDisabled) {
     ++flags.DwellCount;
-    const int sensitive = m_options.Options.Sensitive;
-    if ((sensitive == 0 && flags.DwellCount < 6) || (sensitive == 1 && flags.DwellCount < 3)) return;
+    if (flags.DwellCount < DwellHitsFor(options.Sensitive)) return;
   }
   flags.DwellCount = 0;
-  MenuShowing = true;
+  m_menuShowing = true;
   ResetMouseState();
 
   if (trigger >= 0 && trigger < kTriggerCount) {
-    m_table.CurrentMenuId = m_options.Options.TriggerMenuIds[static_cast<size_t>(trigger)];
-    ActiveTrigger = trigger;
-    AnchorX = x;
-    AnchorY = y;
+    m_table.CurrentMenuId = options.TriggerMenuIds[static_cast<size_t>(trigger)];
+    m_activeTrigger = trigger;
+    m_anchor = {x, y};
   }
   // The window the user worked in when the menu appeared (the resting pixel counts as hidden).
-  if (!IsMenuVisible()) PreviousForegroundWindow = m_platform.shell.ForegroundWindow();
+  if (!IsMenuVisible()) m_previousForeground = m_platform.shell.ForegroundWindow();
   ComputeColumnWidths();
   const Size size = m_grid.WindowSize();
-  const Point origin = PlaceMenu({AnchorX, AnchorY}, size, m_platform.screen.ScreenSize());
+  const Point origin = PlaceMenu(m_anchor, size, m_platform.screen.ScreenSize());
   m_window->SetBounds({origin.x, origin.y, origin.x + size.width, origin.y + size.height});
   if (!m_window->IsVisible()) m_window->ShowNoActivate();
 }
@@ -101,14 +112,14 @@ bool TTarnwick::IsMenuVisible() const {
 
 void TTarnwick::RefreshIfVisible() {
   if (!IsMenuVisible()) return;
-  ShowMenuAt(0, 0, -1);
+  ShowMenuAt(0, 0, kNoTrigger);
   m_window->Repaint();
 }
 
 void TTarnwick::HideMenu() {
   m_window->Hide();
   m_window->SetBounds(CollapsedBounds());
-  MenuShowing = false;
+  m_menuShowing = false;
 }
 
 // ---- Painting ----
@@ -119,46 +130,46 @@ MenuView TTarnwick::View() const {
                   m_grid,
                   m_table.CurrentMenuId,
                   {bounds.Width(), bounds.Height()},
-                  {Background, TextColor, Highlight, HighlightText},
-                  MenuFont,
-                  m_options.Options.HideDupNo,
+                  m_colors,
+                  m_menuFont,
+                  m_session.Options().HideDupNo,
                   m_platform.icons.ImageCount()};
 }
 
 void TTarnwick::FormPaint(Canvas& canvas) {
   m_window->RaiseToTop();
+  // The resting window is one pixel: measuring and drawing a whole menu into it cost seconds
+  // of start-up with thousands of items, for a pixel nobody sees.
+  const Rect bounds = m_window->Bounds();
+  if (bounds.Width() <= 1 && bounds.Height() <= 1) {
+    canvas.FillRect({0, 0, bounds.Width(), bounds.Height()}, m_colors.background);
+    return;
+  }
   ComputeColumnWidths();
   PaintMenu(canvas, View(), HotCell());
 }
 
 // ---- Mouse ----
 
-bool TTarnwick::ContextMenuVisible() const {
-  return m_contextMenu != nullptr && m_contextMenu->FormWindow().IsVisible();
-}
+bool TTarnwick::ContextMenuVisible() const { return m_contextMenu != nullptr && m_contextMenu->IsVisible(); }
 
 void TTarnwick::FormMouseMove(Point point) {
   if (!IsMenuVisible() || ContextMenuVisible()) return;
   const Cell cell = m_grid.HitTest(point, m_window->Bounds().Height());
   const Cell old = HotCell();
   if (cell == old) return;
-  if (ButtonHeld) {
-    if (DragSourceColumn == -1) DragSourceColumn = old.column;
-    if (DragSourceRow == -1) DragSourceRow = old.row;
-  }
-  PrevColumn = old.column;
-  PrevRow = old.row;
-  m_table.HotColumn = cell.column;
-  m_table.HotRow = cell.row;
+  // Decided before drawing: the drawing is skipped when the window cannot be drawn on, and
+  // the release must still know the gesture was a drag.
+  const PointerGesture::Feedback feedback = m_gesture.Move(old);
+  SetHotCell(cell);
 
   m_window->Draw([&](Canvas& canvas) {
     const MenuView view = View();
-    canvas.SetFont(MenuFont);
+    canvas.SetFont(m_menuFont);
     PaintPlainCell(canvas, view, old);
-    if (ButtonHeld) {
-      Dragged = true;
-      PaintDropMarker(canvas, view, old, Background);
-      PaintDropMarker(canvas, view, cell, TextColor);
+    if (feedback == PointerGesture::Feedback::DropMarker) {
+      PaintDropMarker(canvas, view, old, m_colors.background);
+      PaintDropMarker(canvas, view, cell, m_colors.text);
     } else {
       PaintHighlight(canvas, view, cell);
     }
@@ -170,122 +181,50 @@ void TTarnwick::FormMouseDown(MouseButton button, Point point) {
   // The press point counts as a move first: after a re-placement the hot cell is unknown,
   // and a click with a pixel of jitter must not look like a drag from no cell.
   FormMouseMove(point);
-  ButtonHeld = true;
+  m_gesture.Press();
 }
 
 void TTarnwick::FormMouseUp(MouseButton button, Point point) {
   (void)point;
   const Cell hot = HotCell();
-  const Cell source{DragSourceColumn, DragSourceRow};
-  const bool dragged = Dragged;
-  EndGesture();  // every release ends the gesture, wherever it happens
+  const PointerGesture::Release release = m_gesture.EndAtRelease();
   if (!hot.IsValid()) return;
 
-  if (!dragged) {
+  if (!release.dragged) {
     if (button != MouseButton::Left) return;
     const int position = m_table.FindItemAt(hot.column, hot.row, m_table.CurrentMenuId);
     if (position >= 0) LaunchItem(static_cast<size_t>(position));
-    if (m_options.Options.Tarnwik) HideMenu();
+    if (m_session.Options().Tarnwik) HideMenu();
     return;
   }
-  MoveByDrag(source, hot);
+  if (m_grid.Contains(release.source) && m_grid.Contains(hot)) {
+    DragCell(m_table, m_table.CurrentMenuId, release.source, hot);
+  }
   RefreshIfVisible();
-}
-
-void TTarnwick::MoveByDrag(Cell source, Cell target) {
-  if (!m_grid.Contains(source) || !m_grid.Contains(target)) return;
-  const int menuId = m_table.CurrentMenuId;
-  const int a = m_table.FindItemAt(source.column, source.row, menuId);
-  const int b = m_table.FindItemAt(target.column, target.row, menuId);
-
-  if (source.column == target.column) {
-    // An insertion: the items between shift one row toward the source.
-    const int c = source.column;
-    if (target.row < source.row) {
-      for (int r = source.row; r > target.row; --r) {
-        const int i = m_table.FindItemAt(c, r - 1, menuId);
-        if (i >= 0) m_table.MoveItem(static_cast<size_t>(i), c, r);
-      }
-    } else {
-      for (int r = source.row; r < target.row; ++r) {
-        const int i = m_table.FindItemAt(c, r + 1, menuId);
-        if (i >= 0) m_table.MoveItem(static_cast<size_t>(i), c, r);
-      }
-    }
-    if (a >= 0) m_table.MoveItem(static_cast<size_t>(a), c, target.row);
-    return;
-  }
-  if (a >= 0 && b >= 0) {
-    m_table.SwapCells(static_cast<size_t>(a), static_cast<size_t>(b));
-  } else if (a >= 0) {
-    m_table.MoveItem(static_cast<size_t>(a), target.column, target.row);
-  } else if (b >= 0) {
-    m_table.MoveItem(static_cast<size_t>(b), source.column, source.row);
-  }
 }
 
 // ---- Launching ----
 
-std::string FieldOf(std::string_view text, int n) {
-  int i = 0;
-  while (i < n) {
-    const size_t separator = text.find(';');
-    if (separator == std::string_view::npos) return "0";
-    text.remove_prefix(separator + 1);
-    ++i;
-  }
-  return std::string(text.substr(0, text.find(';')));
-}
-
-int ShowCommandOf(int windowMode) {
-  switch (windowMode) {
-    case 0: return 6;  // SW_MINIMIZE
-    case 2: return 3;  // SW_SHOWMAXIMIZED
-    default: return 1; // SW_SHOWNORMAL
-  }
-}
-
 void TTarnwick::LaunchItem(size_t position) {
   const Item item = m_table.At(position);
-  switch (KindOf(item.ProgramFile)) {
-    case ItemKind::Separator:
-      return;
-    case ItemKind::Exit:
+  switch (m_launcher.Launch(item, m_previousForeground, m_session.Flags().PopupsDisabled)) {
+    case AfterLaunch::Nothing:
+      break;
+    case AfterLaunch::EndApplication:
       // The close runs from the message loop; nothing here may touch a window after it.
-      m_options.FormWindow().Close();
-      return;
-    case ItemKind::WindowMessage: {
-      const std::string className = FieldOf(item.Parameters, 0);
-      const std::string title = FieldOf(item.Parameters, 1);
-      const WindowId target = className != "0" && title != "0"
-                                  ? m_platform.shell.FindTopWindow(className, title)
-                                  : PreviousForegroundWindow;
-      // Never one of our own windows: a message there could close or confuse us.
-      if (target != 0 && m_platform.shell.IsOwnWindow(target)) return;
-      if (target != 0) {
-        m_platform.shell.SendWindowMessage(target, static_cast<uint32_t>(IntOr(FieldOf(item.Parameters, 2), 0)),
-                                           static_cast<uintptr_t>(IntOr(FieldOf(item.Parameters, 3), 0)),
-                                           IntOr(FieldOf(item.Parameters, 4), 0));
-      }
+      m_application.CloseApplication();
       break;
-    }
-    case ItemKind::FakeEmpty:
-      break;  // nothing to open
-    case ItemKind::FreeCellMarker:
-    case ItemKind::Program:
-      m_platform.shell.Open(item.ProgramFile, item.Parameters, item.StartIn, ShowCommandOf(item.WindowMode));
+    case AfterLaunch::DisableActivation:
+      HideMenu();
+      m_application.DisableActivation();
       break;
-  }
-  if (!m_options.Flags.PopupsDisabled && item.DisableAfterRun) {
-    HideMenu();
-    m_options.DisableActivation();
   }
 }
 
 // ---- Files and hotkeys ----
 
 void TTarnwick::AddItemFromFile(const std::string& path, int column, int row, int menuId) {
-  Item item = ItemFromFile(path, m_options.Options.GetShortcut, m_platform.shortcuts, TextColor);
+  Item item = ItemFromFile(path, m_session.Options().GetShortcut, m_platform.shortcuts, m_colors.text);
   item.Column = column;
   item.Row = row;
   item.MenuId = menuId;
@@ -304,15 +243,9 @@ void TTarnwick::FormDropFiles(Point point, bool inClient, const std::vector<std:
 }
 
 void TTarnwick::FormHotkey(int hotkeyId) {
-  PreviousForegroundWindow = m_platform.shell.ForegroundWindow();
+  m_previousForeground = m_platform.shell.ForegroundWindow();
   const int position = m_table.FindItemById(hotkeyId);
   if (position >= 0) LaunchItem(static_cast<size_t>(position));
 }
-
-bool TTarnwick::RegisterHotkey(int id, int modifiers, int key) {
-  return m_platform.hotkeys.Register(*m_window, id, modifiers, key);
-}
-
-void TTarnwick::UnregisterHotkey(int id) { m_platform.hotkeys.Unregister(*m_window, id); }
 
 }  // namespace tarnwick

@@ -18,6 +18,13 @@ const std::string kMenu = Configuration(
         ItemSection("Label", "b.exe", 1, 0, "Icon=99\n") +
         ItemSection("Elsewhere", "c.exe", 0, 0, "Type=4\n") + ItemSection("Outside", "d.exe", 5, 0, "Type=0\n"));
 
+// The resting pixel is filled, not measured and drawn as a whole menu.
+TEST_F(PaintTest, TheRestingPixelPaintsNoMenu) {
+  Start(kMenu);
+  MenuWindow().Repaint();
+  EXPECT_EQ(MenuWindow().painted, std::vector<std::string>{"fill 0,0,1,1 000000"});
+}
+
 TEST_F(PaintTest, PaintsFrameGroovesItemsAndSeparatorInOrder) {
   Start(kMenu);
   PopUp();
@@ -82,13 +89,13 @@ TEST_F(PaintTest, AFullPaintShowsTheHotCellAndHideDupNoOffKeepsNumbers) {
 }
 TEST_F(PaintTest, MovesAreIgnoredWhileRestingOrWhileTheContextMenuIsOpen) {
   Start(kMenu);
-  const Cell loaded{menu->Table().HotColumn, menu->Table().HotRow};  // the last item loaded
+  const Cell loaded{Table().HotColumn, Table().HotRow};  // the last item loaded
   menu->FormMouseMove({0, 0});
-  EXPECT_EQ((Cell{menu->Table().HotColumn, menu->Table().HotRow}), loaded);
+  EXPECT_EQ((Cell{Table().HotColumn, Table().HotRow}), loaded);
   PopUp();
   ContextWindow().visible = true;
   menu->FormMouseMove(CentreOf({0, 0}));
-  EXPECT_EQ(menu->Table().HotColumn, -1);
+  EXPECT_EQ(Table().HotColumn, -1);
   EXPECT_TRUE(MenuWindow().drawn.empty());
 }
 
