@@ -71,6 +71,9 @@ class FolderHost final : public ApplicationHost {
 class PrintedDialogs final : public Dialogs {
  public:
   void ShowError(const std::string& message) override { std::fprintf(stderr, "error: %s\n", message.c_str()); }
+  bool Confirm(const std::string&, const std::string&) override { return false; }
+  std::vector<std::string> ChooseFiles() override { return {}; }
+  std::optional<Color> ChooseColor(Color) override { return std::nullopt; }
 };
 
 double Milliseconds(Clock::duration duration) {

@@ -9,6 +9,7 @@
 #include "model/MenuList.h"
 #include "model/Settings.h"
 #include "platform/Platform.h"
+#include "ui/LanguageTexts.h"
 
 namespace tarnwick {
 
@@ -44,6 +45,9 @@ class Session {
   const MenuList& Menus() const { return m_menus; }
   ItemTable& Table() { return m_table; }
   const ItemTable& Table() const { return m_table; }
+  // The windows' captions and messages, and their typeface.
+  LanguageTexts& Texts() { return m_texts; }
+  const LanguageTexts& Texts() const { return m_texts; }
   const std::string& ConfigPath() const { return m_configPath; }
   // The file loaded was not of the current version: the options window opens at start.
   bool ShowOptionsAtStart() const { return m_showOptionsAtStart; }
@@ -57,6 +61,7 @@ class Session {
   std::string m_configPath;
   Settings m_settings;
   RuntimeFlags m_flags;
+  LanguageTexts m_texts;
   MenuList m_menus;
   SharedIcons m_icons;  // before the table, which adds its items' icons through it
   ItemTable m_table;

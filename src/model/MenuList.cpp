@@ -9,6 +9,13 @@ size_t MenuList::MenuPositionOfId(int id) const {
   return 0;
 }
 
+bool MenuList::HasMenu(int id) const {
+  for (const int menuId : MenuIds) {
+    if (menuId == id) return true;
+  }
+  return false;
+}
+
 void MenuList::Add(std::string name, int id) {
   MenuNames.push_back(std::move(name));
   MenuIds.push_back(id);

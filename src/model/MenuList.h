@@ -13,6 +13,7 @@ struct MenuList {
   size_t Count() const { return MenuNames.size(); }
   // Position of the first menu with this id; 0 when no menu has it.
   size_t MenuPositionOfId(int id) const;
+  bool HasMenu(int id) const;
   void Add(std::string name, int id);
 };
 

@@ -4,7 +4,8 @@
 
 namespace tarnwick {
 
-TAddSpecial::TAddSpecial(Platform& platform, const Session& session) : m_platform(platform), m_session(session) {}
+TAddSpecial::TAddSpecial(Platform& platform, Session& session, MenuWindowControl& menu)
+    : m_platform(platform), m_session(session), m_menu(menu) {}
 
 void TAddSpecial::FormCreate() {
   const Size screen = m_platform.screen.ScreenSize();
@@ -16,6 +17,12 @@ void TAddSpecial::FormCreate() {
   spec.bounds.right = spec.bounds.left + kWidth;
   spec.bounds.bottom = spec.bounds.top + kHeight;
   m_window = m_platform.windows.Create(spec, *this);
+}
+
+void TAddSpecial::Open(Cell target, int menuId) {
+  m_target = target;
+  m_targetMenuId = menuId;
+  m_window->ShowActivate();
 }
 
 void TAddSpecial::FormPaint(Canvas& canvas) {

@@ -47,6 +47,33 @@ class FakeDialogs final : public Dialogs {
  public:
   std::vector<std::string> errors;
   void ShowError(const std::string& message) override { errors.push_back(message); }
+
+  // Each question asked, as "caption: text"; answered from `answers` in turn, then OK.
+  std::vector<std::string> questions;
+  std::vector<bool> answers;
+  bool Confirm(const std::string& caption, const std::string& text) override {
+    questions.push_back(caption + ": " + text);
+    if (whileAsking) whileAsking();
+    const size_t asked = questions.size() - 1;
+    return asked < answers.size() ? answers[asked] : true;
+  }
+  // What happens while a box or dialog is up (the timer keeps ticking meanwhile).
+  std::function<void()> whileAsking;
+
+  // The files the file dialog returns; empty = cancelled.
+  std::vector<std::string> chosenFiles;
+  int fileDialogs = 0;
+  std::vector<std::string> ChooseFiles() override {
+    ++fileDialogs;
+    if (whileAsking) whileAsking();
+    return chosenFiles;
+  }
+  std::optional<Color> chosenColor;
+  std::vector<Color> colorPresets;
+  std::optional<Color> ChooseColor(Color initial) override {
+    colorPresets.push_back(initial);
+    return chosenColor;
+  }
 };
 
 class FakeWindow final : public Window {

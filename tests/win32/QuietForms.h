@@ -11,6 +11,9 @@ namespace tarnwick {
 class NoDialogs final : public Dialogs {
  public:
   void ShowError(const std::string&) override {}
+  bool Confirm(const std::string&, const std::string&) override { return false; }
+  std::vector<std::string> ChooseFiles() override { return {}; }
+  std::optional<Color> ChooseColor(Color) override { return std::nullopt; }
 };
 
 // A form that ignores every event.
