@@ -76,6 +76,35 @@ class FakeDialogs final : public Dialogs {
   }
 };
 
+class FakeEditBox final : public EditBox {
+ public:
+  std::string text;
+  bool enabled = true;
+  bool focused = false;
+  FontSpec font;
+  Rect bounds;
+  std::string Text() const override { return text; }
+  void SetText(const std::string& utf8) override { text = utf8; }
+  void SetEnabled(bool value) override { enabled = value; }
+  void SetFont(const FontSpec& value) override { font = value; }
+  void Focus() override { focused = true; }
+};
+
+class FakeListBox final : public ListBox {
+ public:
+  std::vector<std::string> items;
+  int selected = -1;
+  FontSpec font;
+  Rect bounds;
+  void SetItems(const std::vector<std::string>& utf8Items) override {
+    items = utf8Items;
+    selected = -1;
+  }
+  int Selected() const override { return selected; }
+  void Select(int index) override { selected = index; }
+  void SetFont(const FontSpec& value) override { font = value; }
+};
+
 class FakeWindow final : public Window {
  public:
   FakeWindow(WindowSpec spec, WindowEvents& events) : spec(std::move(spec)), events(events), bounds(this->spec.bounds) {}
@@ -98,6 +127,16 @@ class FakeWindow final : public Window {
   void Draw(const std::function<void(Canvas&)>& draw) override;
   void RaiseToTop() override { ++raises; }
   Point ClientToScreen(Point client) const override { return {client.x + bounds.left, client.y + bounds.top}; }
+  EditBox& AddEditBox(int controlId, const Rect& at) override {
+    FakeEditBox& box = *(editBoxes[controlId] = std::make_unique<FakeEditBox>());
+    box.bounds = at;
+    return box;
+  }
+  ListBox& AddListBox(int controlId, const Rect& at) override {
+    FakeListBox& list = *(listBoxes[controlId] = std::make_unique<FakeListBox>());
+    list.bounds = at;
+    return list;
+  }
 
   WindowSpec spec;
   WindowEvents& events;
@@ -115,6 +154,8 @@ class FakeWindow final : public Window {
   std::vector<std::string> drawn;
   bool drawable = true;  // false: Draw skips its callback
   std::map<int, int> timers;
+  std::map<int, std::unique_ptr<FakeEditBox>> editBoxes;  // by control id
+  std::map<int, std::unique_ptr<FakeListBox>> listBoxes;
 };
 
 class FakeWindowFactory final : public WindowFactory {

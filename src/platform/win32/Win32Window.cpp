@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32/GdiCanvas.h"
+#include "platform/win32/Win32Controls.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Tray.h"
@@ -135,6 +136,14 @@ void Win32Window::StopTimer(int timerId) {
   if (m_hwnd != nullptr) KillTimer(m_hwnd, static_cast<UINT_PTR>(timerId));
 }
 
+EditBox& Win32Window::AddEditBox(int controlId, const Rect& bounds) {
+  return *m_editBoxes.emplace_back(std::make_unique<Win32EditBox>(m_hwnd, controlId, bounds));
+}
+
+ListBox& Win32Window::AddListBox(int controlId, const Rect& bounds) {
+  return *m_listBoxes.emplace_back(std::make_unique<Win32ListBox>(m_hwnd, controlId, bounds));
+}
+
 LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                          LPARAM lParam) noexcept {
   if (message == WM_NCCREATE) {
@@ -213,6 +222,12 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return DefWindowProcW(m_hwnd, message, wParam, lParam);
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
+      return DefWindowProcW(m_hwnd, message, wParam, lParam);
+    case WM_COMMAND:
+      if (HIWORD(wParam) == LBN_SELCHANGE) {
+        Guarded([this, wParam] { m_events.FormControlChanged(LOWORD(wParam)); });
+        return 0;
+      }
       return DefWindowProcW(m_hwnd, message, wParam, lParam);
     case kTrayCallbackMessage:
       OnTrayCallback(lParam);

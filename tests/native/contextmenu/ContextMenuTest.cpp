@@ -9,6 +9,7 @@
 #include "fakes/FakePlatform.h"
 #include "fakes/MenuWindowFixture.h"
 #include "options/TOptions.h"
+#include "special/TAddSpecial.h"
 
 namespace tarnwick {
 namespace {
@@ -307,6 +308,84 @@ TEST_F(ContextMenuTest, AddColumnAndAddSpecialAimAtTheRightClickedMenu) {
   RightClick({1, 2});
   Choose("Add Special");
   EXPECT_TRUE(fake.windows.Find("TAddSpecial")->visible);
+}
+
+}  // namespace
+}  // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+// The add-special dialog, opened from the context menu as a user opens it.
+class AddSpecialDialogTest : public ContextMenuTest {
+ protected:
+  fakes::FakeWindow& Dialog() { return *fake.windows.Find("TAddSpecial"); }
+  fakes::FakeListBox& Kinds() { return *Dialog().listBoxes.at(TAddSpecial::kKindList); }
+  fakes::FakeEditBox& First() { return *Dialog().editBoxes.at(TAddSpecial::kParameter1); }
+  fakes::FakeEditBox& Second() { return *Dialog().editBoxes.at(TAddSpecial::kParameter2); }
+  void OpenAt(Cell cell) {
+    RightClick(cell);
+    Choose("Add Special");
+  }
+  void ChooseKind(int index) {
+    Kinds().selected = index;
+    Dialog().events.FormControlChanged(TAddSpecial::kKindList);
+  }
+  void ClickAt(Point point) {
+    Dialog().events.FormMouseDown(MouseButton::Left, point);
+    Dialog().events.FormMouseUp(MouseButton::Left, point);
+  }
+  void Apply() { ClickAt({300, 106}); }
+  void Cancel() { ClickAt({228, 106}); }
+};
+
+TEST_F(AddSpecialDialogTest, OpensOnFakeEmptyWithOnlyTheNumberBox) {
+  OpenAt({1, 0});
+  ASSERT_TRUE(Dialog().visible);
+  EXPECT_EQ(Kinds().items,
+            (std::vector<std::string>{"Fake Empty", "New Row", "New Column", "Windows Message", "Separator"}));
+  EXPECT_EQ(Kinds().selected, 0);
+  EXPECT_TRUE(First().enabled);
+  EXPECT_FALSE(Second().enabled);
+  EXPECT_EQ(app->AddSpecial().Layout().parameter1, "Number");
+  EXPECT_EQ(app->AddSpecial().Layout().parameter2, "No use");
+  EXPECT_FALSE(app->AddSpecial().Layout().colorEnabled);
+  ClickAt({345, 70});  // the swatch is off for placeholders
+  EXPECT_TRUE(fake.dialogs.colorPresets.empty());
+}
+
+TEST_F(AddSpecialDialogTest, ApplyAddsAtTheRightClickedCellAndTheDialogKeepsItsTexts) {
+  OpenAt({1, 0});
+  First().text = "2";
+  Apply();
+  EXPECT_FALSE(Dialog().visible);
+  EXPECT_EQ(Contents(), (std::vector<std::string>{"A@0,0", "B@0,1", "C@1,2", "Empty@1,0", "Empty (2)@1,1"}));
+
+  OpenAt({0, 1});
+  EXPECT_EQ(First().text, "2") << "kept from the last opening";
+  ChooseKind(4);  // Separator, in the chosen colour
+  EXPECT_TRUE(app->AddSpecial().Layout().colorEnabled);
+  fake.dialogs.chosenColor = 0x0000FF;
+  ClickAt({345, 70});
+  EXPECT_EQ(fake.dialogs.colorPresets, std::vector<Color>{0xFFFFFF});
+  First().text = "Tools";
+  Apply();
+  EXPECT_EQ(Table().At(Table().Count() - 1).Description, "Separator");
+  EXPECT_EQ(Table().At(Table().Count() - 1).Parameters, "Tools");
+  EXPECT_EQ(Table().At(Table().Count() - 1).ItemColor, 0x0000FFu);
+  EXPECT_EQ(Table().At(Table().Count() - 1).Row, 2) << "above the occupied cell";
+
+  OpenAt({0, 0});
+  ChooseKind(2);  // New Column
+  First().text = "1";
+  Cancel();
+  EXPECT_FALSE(Dialog().visible);
+  EXPECT_EQ(Columns(), 2);
+  OpenAt({0, 0});
+  ChooseKind(2);
+  Apply();
+  EXPECT_EQ(Columns(), 3);
+  EXPECT_EQ(app->AddSpecial().ChosenColor(), 0x0000FFu) << "the colour is kept too";
 }
 
 }  // namespace
