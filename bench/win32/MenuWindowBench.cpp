@@ -73,7 +73,7 @@ class PrintedDialogs final : public Dialogs {
   void ShowError(const std::string& message) override { std::fprintf(stderr, "error: %s\n", message.c_str()); }
   bool Confirm(const std::string&, const std::string&) override { return false; }
   std::vector<std::string> ChooseFiles() override { return {}; }
-  std::optional<Color> ChooseColor(Color) override { return std::nullopt; }
+  std::optional<Color> PickColor(Color) override { return std::nullopt; }
 };
 
 double Milliseconds(Clock::duration duration) {

@@ -24,7 +24,7 @@ class Dialogs {
   // (not followed), in the dialog's order; empty when cancelled.
   virtual std::vector<std::string> ChooseFiles() = 0;
   // The system colour chooser, preset to a colour; nullopt when cancelled.
-  virtual std::optional<Color> ChooseColor(Color initial) = 0;
+  virtual std::optional<Color> PickColor(Color initial) = 0;
 };
 
 }  // namespace tarnwick

@@ -113,7 +113,7 @@ void TAddSpecial::FormMouseUp(MouseButton button, Point point) {
 
 void TAddSpecial::SItemColorMouseDown() {
   if (!m_layout.colorEnabled) return;
-  if (const std::optional<Color> chosen = m_platform.dialogs.ChooseColor(m_color)) {
+  if (const std::optional<Color> chosen = m_platform.dialogs.PickColor(m_color)) {
     m_color = *chosen;
     m_window->Invalidate();
   }

@@ -70,7 +70,7 @@ class FakeDialogs final : public Dialogs {
   }
   std::optional<Color> chosenColor;
   std::vector<Color> colorPresets;
-  std::optional<Color> ChooseColor(Color initial) override {
+  std::optional<Color> PickColor(Color initial) override {
     colorPresets.push_back(initial);
     return chosenColor;
   }

@@ -13,7 +13,7 @@ class NoDialogs final : public Dialogs {
   void ShowError(const std::string&) override {}
   bool Confirm(const std::string&, const std::string&) override { return false; }
   std::vector<std::string> ChooseFiles() override { return {}; }
-  std::optional<Color> ChooseColor(Color) override { return std::nullopt; }
+  std::optional<Color> PickColor(Color) override { return std::nullopt; }
 };
 
 // A form that ignores every event.
