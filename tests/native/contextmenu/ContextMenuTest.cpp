@@ -139,6 +139,7 @@ class ContextMenuTest : public testing_support::MenuWindowFixture {
 TEST_F(ContextMenuTest, ARightClickOpensTheMenuAtTheCursorWithNothingHot) {
   RightClick({0, 1});
   ASSERT_TRUE(ContextWindow().visible);
+  EXPECT_EQ(ContextWindow().repaints, 1) << "one paint, at its final size";
   const Rect bounds = ContextWindow().bounds;
   EXPECT_EQ(bounds.Height(), 20 * 15 + 2);
   const Point cursor = MenuWindow().ClientToScreen(CentreOf({0, 1}));
