@@ -32,6 +32,8 @@ class WindowEvents {
   virtual void FormTaskbarCreated() {}
   // The user chose another entry of the list box of that id.
   virtual void FormControlChanged(int /*controlId*/) {}
+  // Enter (accept) or Esc (cancel) pressed in a window with child controls.
+  virtual void FormDialogKey(bool /*accept*/) {}
   // A registered system-wide hotkey was pressed.
   virtual void FormHotkey(int /*hotkeyId*/) {}
   // Files dropped on the window, in drop order; the point is in client coordinates and

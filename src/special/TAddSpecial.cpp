@@ -92,6 +92,14 @@ void TAddSpecial::FormControlChanged(int controlId) {
   if (controlId == kKindList) ListBox1Click();
 }
 
+void TAddSpecial::FormDialogKey(bool accept) {
+  if (accept) {
+    IApplyClick();
+  } else {
+    ICancelClick();
+  }
+}
+
 Rect TAddSpecial::LabelBounds(Point origin, const std::string& caption) const {
   const int width = m_platform.measure.TextWidth(m_session.Texts().Font, caption);
   return {origin.x, origin.y, origin.x + width, origin.y + kLabelHeight};

@@ -18,9 +18,9 @@ class TAddSpecial final : public WindowEvents, public AddSpecialControl {
   static constexpr int kWidth = 371;
   static constexpr int kHeight = 131;
   // Control ids of its child controls.
-  static constexpr int kKindList = 1;
-  static constexpr int kParameter1 = 2;
-  static constexpr int kParameter2 = 3;
+  static constexpr int kKindList = 101;
+  static constexpr int kParameter1 = 102;
+  static constexpr int kParameter2 = 103;
 
   TAddSpecial(Platform& platform, Session& session, MenuWindowControl& menu);
   void FormCreate();
@@ -32,6 +32,8 @@ class TAddSpecial final : public WindowEvents, public AddSpecialControl {
 
   void FormPaint(Canvas& canvas) override;
   void FormControlChanged(int controlId) override;
+  // Enter applies, Esc cancels.
+  void FormDialogKey(bool accept) override;
   void FormMouseDown(MouseButton button, Point point) override;
   void FormMouseUp(MouseButton button, Point point) override;
 

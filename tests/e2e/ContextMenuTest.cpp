@@ -2,6 +2,7 @@
 // command menu at the cursor, and its commands change the menu and, once saved, the file.
 #include <chrono>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,6 @@ namespace {
 constexpr const wchar_t* kMenuWindowClass = L"TTarnwick";
 constexpr const wchar_t* kContextMenuClass = L"TAMenu";
 constexpr const wchar_t* kAddSpecialClass = L"TAddSpecial";
-constexpr int kRows = 3;
 
 // One column of three rows, items A (bottom) and B, popped up by the bottom-right corner.
 std::string Configuration(bool autosave = false) {
@@ -64,14 +64,15 @@ protected:
         // Not the resting one-pixel window, which has the same corner.
         const auto poppedUp = [&] {
             const RECT r = WindowRect(m_menu);
-            return IsShown(m_menu) && r.right == screen.cx && r.bottom == screen.cy && r.bottom - r.top == 62;
+            return IsShown(m_menu) && r.right == screen.cx && r.bottom == screen.cy && r.bottom - r.top > 1;
         };
         if (!WaitUntil(poppedUp, 2s)) {
             ADD_FAILURE() << "the menu did not pop up";
             return nullptr;
         }
         const RECT menu = WindowRect(m_menu);
-        m_clicked = POINT{menu.left + 60, menu.top + (kRows - row - 1) * 20 + 10};
+        const int rows = (menu.bottom - menu.top - 2) / 20;
+        m_clicked = POINT{menu.left + 60, menu.top + (rows - row - 1) * 20 + 10};
         EXPECT_TRUE(PushCursorTo(m_clicked.x, m_clicked.y));
         const auto clicked = std::chrono::steady_clock::now();
         ClickRightButton();
@@ -190,7 +191,7 @@ TEST_F(ContextMenuTest, AddSpecialSeparatorIsAddedAndSaved) {
     ASSERT_NE(list, nullptr);
     // The user picks "Separator" (the fifth kind), types its caption and applies.
     SendMessageW(list, LB_SETCURSEL, 4, 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     HWND caption = FindWindowExW(dialog, nullptr, L"Edit", nullptr);
     ASSERT_NE(caption, nullptr);
     SetWindowTextW(caption, L"Tools");
@@ -206,6 +207,79 @@ TEST_F(ContextMenuTest, AddSpecialSeparatorIsAddedAndSaved) {
     ASSERT_NE(separator, std::string::npos) << ini;
     const std::string section = ini.substr(separator, ini.find("\r\n\r\n", separator) - separator);
     EXPECT_NE(section.find("\r\nColumn=0\r\nRow=2\r\nType=0"), std::string::npos) << "above B, in row 2: " << section;
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        // With its scan code, so that the key also types its character.
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+        inputs.push_back(input);
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Types text as the keyboard would, character by character.
+void TypeText(const std::wstring& text) {
+    std::vector<INPUT> inputs;
+    for (wchar_t c : text) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = c;
+        input.ki.dwFlags = KEYEVENTF_UNICODE;
+        inputs.push_back(input);
+        input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// The dialog opens on "Fake Empty" with the focus in the number box: typing 2 and Enter adds
+// two placeholders; Esc closes it without a change.
+TEST_F(ContextMenuTest, TheAddSpecialDialogTakesEnterAndEsc) {
+    HWND context = OpenOnRow(2);
+    ASSERT_NE(context, nullptr);
+    Choose(context, kAddSpecial);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = m_app->Window(kAddSpecialClass)) != nullptr && IsShown(dialog); },
+                          2s));
+    HWND number = FindWindowExW(dialog, nullptr, L"Edit", nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }, 2s)) << "the dialog has the focus";
+    const auto focusOf = [&] {
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof gui;
+        GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui);
+        return gui.hwndFocus;
+    };
+    ASSERT_TRUE(WaitUntil([&] { return focusOf() == number; }, 2s)) << "the focus is in the number box";
+    TypeText(L"2");
+    // GetWindowText does not read a control of another process; WM_GETTEXT does.
+    const auto typed = [&] {
+        wchar_t text[16] = {};
+        SendMessageW(number, WM_GETTEXT, 16, reinterpret_cast<LPARAM>(text));
+        return std::wstring(text);
+    };
+    ASSERT_TRUE(WaitUntil([&] { return typed() == L"2"; }, 2s)) << "typed into the box: " << typed();
+    PressKeys({VK_RETURN});
+    ASSERT_TRUE(WaitUntil([&] { return !IsShown(dialog); }, 2s)) << "Enter applies and closes";
+
+    context = PopUpAndRightClick(0);
+    ASSERT_NE(context, nullptr);
+    Choose(context, kAddSpecial);
+    ASSERT_TRUE(WaitUntil([&] { return IsShown(dialog) && GetForegroundWindow() == dialog; }, 2s));
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(WaitUntil([&] { return !IsShown(dialog); }, 2s)) << "Esc closes";
+
+    // Two placeholders took rows 2 and 3; placeholders are not saved, but the menu grew.
+    context = PopUpAndRightClick(0);
+    ASSERT_NE(context, nullptr);
+    const RECT menu = WindowRect(m_menu);
+    EXPECT_EQ(menu.bottom - menu.top, 4 * 20 + 2);
 }
 
 TEST_F(ContextMenuTest, AddTakesAFileFromTheFileDialogIntoTheClickedCell) {

@@ -65,6 +65,7 @@ class Win32Window final : public Window {
   void OnButtonUp(MouseButton button, LPARAM lParam);
   void OnTrayCallback(LPARAM mouseMessage);
   void OnDropFiles(HDROP drop);
+  void BecomeControlParent();
 
   // Runs a handler; returns the text of an exception it threw.
   template <typename Handler>
@@ -81,6 +82,7 @@ class Win32Window final : public Window {
   bool m_noActivate;  // a click must not take the focus from the user's application
   bool m_closed = false;
   HWND m_hwnd = nullptr;
+  HWND m_focus = nullptr;  // the child control that had the focus last
   std::vector<std::unique_ptr<EditBox>> m_editBoxes;
   std::vector<std::unique_ptr<ListBox>> m_listBoxes;
 };
