@@ -72,6 +72,9 @@ class PrintedDialogs final : public Dialogs {
  public:
   void ShowError(const std::string& message) override { std::fprintf(stderr, "error: %s\n", message.c_str()); }
   void LogError(const std::string& message) override { ShowError(message); }
+  bool Confirm(const std::string&, const std::string&) override { return false; }
+  std::vector<std::string> ChooseFiles() override { return {}; }
+  std::optional<Color> PickColor(Color) override { return std::nullopt; }
 };
 
 double Milliseconds(Clock::duration duration) {

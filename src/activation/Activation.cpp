@@ -24,7 +24,7 @@ void Activation::Tick() {
   in.cursor = m_platform.screen.CursorPos();
   in.screen = m_platform.screen.ScreenSize();
   in.menuLocked = flags.MenuLocked;
-  in.dialogOpen = flags.DialogOpen;
+  in.dialogOpen = flags.DialogOpen();
   in.popupsDisabled = flags.PopupsDisabled;
   in.menuShowing = m_menu->MenuShowing();
   in.excludeCorners = options.ExcludeCorners;

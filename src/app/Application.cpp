@@ -32,10 +32,12 @@ void Application::Start() {
   m_hotkeys.SetWindow(&m_menuWindow->FormWindow());
   m_session.Load(m_options->WindowFont());
   m_menuWindow->ShowResting();
-  m_contextMenu = std::make_unique<TAMenu>(m_platform, m_session);
+  // Both made before either window, as each command of the one may open the other.
+  m_addSpecial = std::make_unique<TAddSpecial>(m_platform, m_session, *m_menuWindow);
+  m_contextMenu =
+      std::make_unique<TAMenu>(m_platform, m_session, *m_menuWindow, *this, *m_addSpecial, *m_options);
   m_contextMenu->FormCreate();
   m_menuWindow->AttachContextMenu(*m_contextMenu);
-  m_addSpecial = std::make_unique<TAddSpecial>(m_platform, m_session);
   m_addSpecial->FormCreate();
   m_activation.Attach(m_options->FormWindow(), *m_menuWindow, *m_contextMenu);
 

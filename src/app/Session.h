@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "storage/ConfigurationFile.h"
 #include "storage/IniFile.h"
+#include "ui/LanguageTexts.h"
 
 namespace tarnwick {
 
@@ -50,6 +51,9 @@ class Session {
   const MenuList& Menus() const { return m_menus; }
   ItemTable& Table() { return m_table; }
   const ItemTable& Table() const { return m_table; }
+  // The windows' captions and messages, and their typeface.
+  LanguageTexts& Texts() { return m_texts; }
+  const LanguageTexts& Texts() const { return m_texts; }
   const std::string& ConfigPath() const { return m_configPath; }
   // The file loaded was not of the current version: the options window opens at start.
   bool ShowOptionsAtStart() const { return m_showOptionsAtStart; }
@@ -66,6 +70,7 @@ class Session {
   ConfigurationFile m_file;
   Settings m_settings;
   RuntimeFlags m_flags;
+  LanguageTexts m_texts;
   MenuList m_menus;
   SharedIcons m_icons;  // before the table, which adds its items' icons through it
   ItemTable m_table;

@@ -177,6 +177,15 @@ void TTarnwick::FormMouseMove(Point point) {
 }
 
 void TTarnwick::FormMouseDown(MouseButton button, Point point) {
+  if (button == MouseButton::Right) {
+    if (!IsMenuVisible() || m_contextMenu == nullptr) return;
+    // A right click elsewhere on the grid while the context menu is open is a new one, on
+    // the cell under it.
+    if (ContextMenuVisible()) m_contextMenu->Hide();
+    FormMouseMove(point);
+    m_contextMenu->Open(m_window->ClientToScreen(point));
+    return;
+  }
   if (button != MouseButton::Left) return;
   // The press point counts as a move first: after a re-placement the hot cell is unknown,
   // and a click with a pixel of jitter must not look like a drag from no cell.

@@ -52,7 +52,7 @@ class TTarnwick final : public WindowEvents, public MenuWindowControl {
   void LaunchItem(size_t position);
   // Makes an item of a file (reading a shortcut's target when "Get Shortcut" is on) and adds
   // it at the first free cell of the column at or above the row.
-  void AddItemFromFile(const std::string& path, int column, int row, int menuId);
+  void AddItemFromFile(const std::string& path, int column, int row, int menuId) override;
 
   void FormPaint(Canvas& canvas) override;
   void FormMouseMove(Point point) override;

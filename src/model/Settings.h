@@ -57,7 +57,11 @@ struct Settings {
 // Runtime flags, never saved, all off at start.
 struct RuntimeFlags {
   bool MenuLocked = false;
-  bool DialogOpen = false;
+  // The trigger monitor leaves the windows alone while a dialog is open. It has two owners,
+  // kept apart so that one closing does not clear the other's share.
+  bool OptionsShown = false;
+  bool CommandDialogOpen = false;
+  bool DialogOpen() const { return OptionsShown || CommandDialogOpen; }
   bool PopupsDisabled = false;
   int DwellCount = 0;
 };

@@ -11,7 +11,7 @@ namespace tarnwick {
 
 // The options window: the main window of the program; closing it ends the application. It
 // hosts the tray icon and the trigger timer, whose events it hands to activation.
-class TOptions final : public WindowEvents {
+class TOptions final : public WindowEvents, public ItemEditorControl {
  public:
   static constexpr int kWidth = 418;
   static constexpr int kHeight = 330;
@@ -34,6 +34,12 @@ class TOptions final : public WindowEvents {
   void FormTaskbarCreated() override { m_activation.TaskbarCreated(); }
 
   Window& FormWindow() { return *m_window; }
+  OptionsPage Page() const { return m_page; }
+
+  // The item editor's cell. The editor itself comes with the Menu Item page; the cell is kept
+  // so that the commands that set it need no change then.
+  EditorCell EditedCell() const override { return m_editCell; }
+  void EditCell(EditorCell cell) override { m_editCell = cell; }
   // The window's own font: the default of the menu font.
   const FontSpec& WindowFont() const { return m_windowFont; }
 
@@ -44,6 +50,7 @@ class TOptions final : public WindowEvents {
   std::unique_ptr<Window> m_window;
   FontSpec m_windowFont;
   OptionsPage m_page = OptionsPage::General;
+  EditorCell m_editCell;
 };
 
 }  // namespace tarnwick

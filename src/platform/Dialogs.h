@@ -1,6 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "model/Geometry.h"
 
 namespace tarnwick {
 
@@ -17,6 +21,13 @@ class Dialogs {
   // For an error nobody is there to answer, as when the session ends: a box would hold up
   // the log-off. Goes to the debugger output.
   virtual void LogError(const std::string& message) = 0;
+  // A modal question with OK and Cancel and the warning icon; true only for OK.
+  virtual bool Confirm(const std::string& caption, const std::string& text) = 0;
+  // The file-open dialog for any number of existing files, shortcut files given as themselves
+  // (not followed), in the dialog's order; empty when cancelled.
+  virtual std::vector<std::string> ChooseFiles() = 0;
+  // The system colour chooser, preset to a colour; nullopt when cancelled.
+  virtual std::optional<Color> PickColor(Color initial) = 0;
 };
 
 }  // namespace tarnwick

@@ -30,6 +30,10 @@ class WindowEvents {
   virtual void FormTrayClick(MouseButton /*button*/) {}
   // The task bar was created anew (Explorer restarted): icons must be added again.
   virtual void FormTaskbarCreated() {}
+  // The user chose another entry of the list box of that id.
+  virtual void FormControlChanged(int /*controlId*/) {}
+  // Enter (accept) or Esc (cancel) pressed in a window with child controls.
+  virtual void FormDialogKey(bool /*accept*/) {}
   // A registered system-wide hotkey was pressed.
   virtual void FormHotkey(int /*hotkeyId*/) {}
   // Files dropped on the window, in drop order; the point is in client coordinates and
@@ -47,6 +51,38 @@ struct WindowSpec {
   bool toolWindow = false;
   // The main window: destroying it ends the message loop.
   bool mainWindow = false;
+};
+
+// A one-line text box, a child of a window, for what the user types.
+class EditBox {
+ public:
+  EditBox() = default;
+  EditBox(const EditBox&) = delete;
+  EditBox& operator=(const EditBox&) = delete;
+  virtual ~EditBox() = default;
+
+  virtual std::string Text() const = 0;
+  virtual void SetText(const std::string& utf8) = 0;
+  // A disabled box shows its text greyed and takes no input.
+  virtual void SetEnabled(bool enabled) = 0;
+  virtual void SetFont(const FontSpec& font) = 0;
+  virtual void Focus() = 0;
+};
+
+// A list of texts, a child of a window, of which the user chooses one.
+class ListBox {
+ public:
+  ListBox() = default;
+  ListBox(const ListBox&) = delete;
+  ListBox& operator=(const ListBox&) = delete;
+  virtual ~ListBox() = default;
+
+  virtual void SetItems(const std::vector<std::string>& utf8Items) = 0;
+  // The chosen entry, or -1.
+  virtual int Selected() const = 0;
+  // Chooses an entry without telling the form (FormControlChanged is for the user's choices).
+  virtual void Select(int index) = 0;
+  virtual void SetFont(const FontSpec& font) = 0;
 };
 
 // A top-level, borderless, owner-drawn window with no task-bar button.
@@ -78,6 +114,10 @@ class Window {
   virtual void AcceptFiles(bool accept) = 0;
   virtual void StartTimer(int timerId, int milliseconds) = 0;
   virtual void StopTimer(int timerId) = 0;
+  // Child controls, where the platform has real ones (typing, selection, keyboard). The
+  // window owns them; they go with it. Bounds are in client pixels.
+  virtual EditBox& AddEditBox(int controlId, const Rect& bounds) = 0;
+  virtual ListBox& AddListBox(int controlId, const Rect& bounds) = 0;
 };
 
 class WindowFactory {

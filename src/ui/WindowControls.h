@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "model/Geometry.h"
 
 namespace tarnwick {
@@ -30,12 +32,42 @@ class MenuWindowControl {
   virtual Rect Bounds() const = 0;
   virtual Cell HotCell() const = 0;
   virtual void RaiseToTop() = 0;
+  // Makes an item of a file and adds it at the first free cell of the column at or above
+  // the row (see ItemTable::AddItem).
+  virtual void AddItemFromFile(const std::string& path, int column, int row, int menuId) = 0;
+};
+
+// What the context menu needs of the add-special dialog.
+class AddSpecialControl {
+ public:
+  virtual ~AddSpecialControl() = default;
+  // Shows the dialog, without waiting for it, for a cell of a menu.
+  virtual void Open(Cell target, int menuId) = 0;
+};
+
+// The cell the options window's item editor works on.
+struct EditorCell {
+  int column = 0;
+  int row = 0;
+  int menuId = 0;
+  friend bool operator==(const EditorCell&, const EditorCell&) = default;
+};
+
+// What the context menu needs of the item editor.
+class ItemEditorControl {
+ public:
+  virtual ~ItemEditorControl() = default;
+  virtual EditorCell EditedCell() const = 0;
+  // Loads a cell into the editor, as it now is.
+  virtual void EditCell(EditorCell cell) = 0;
 };
 
 // What the others need of the context menu.
 class ContextMenuControl {
  public:
   virtual ~ContextMenuControl() = default;
+  // A right click on the menu at a screen point: the entries the state allows, shown there.
+  virtual void Open(Point screen) = 0;
   virtual void Hide() = 0;
   virtual bool IsVisible() const = 0;
   virtual Rect Bounds() const = 0;

@@ -111,6 +111,8 @@ class WindowHandle final : public Window {
   void Draw(const std::function<void(Canvas&)>& draw) override { m_window.Draw(draw); }
   void RaiseToTop() override { m_window.RaiseToTop(); }
   Point ClientToScreen(Point client) const override { return m_window.ClientToScreen(client); }
+  EditBox& AddEditBox(int controlId, const Rect& bounds) override { return m_window.AddEditBox(controlId, bounds); }
+  ListBox& AddListBox(int controlId, const Rect& bounds) override { return m_window.AddListBox(controlId, bounds); }
 
  private:
   FakeWindow& m_window;

@@ -61,6 +61,62 @@ class FakeDialogs final : public Dialogs {
   // Errors sent to the debugger output instead of a box.
   std::vector<std::string> logged;
   void LogError(const std::string& message) override { logged.push_back(message); }
+
+  // Each question asked, as "caption: text"; answered from `answers` in turn, then OK.
+  std::vector<std::string> questions;
+  std::vector<bool> answers;
+  bool Confirm(const std::string& caption, const std::string& text) override {
+    questions.push_back(caption + ": " + text);
+    if (whileAsking) whileAsking();
+    const size_t asked = questions.size() - 1;
+    return asked < answers.size() ? answers[asked] : true;
+  }
+  // What happens while a box or dialog is up (the timer keeps ticking meanwhile).
+  std::function<void()> whileAsking;
+
+  // The files the file dialog returns; empty = cancelled.
+  std::vector<std::string> chosenFiles;
+  int fileDialogs = 0;
+  std::vector<std::string> ChooseFiles() override {
+    ++fileDialogs;
+    if (whileAsking) whileAsking();
+    return chosenFiles;
+  }
+  std::optional<Color> chosenColor;
+  std::vector<Color> colorPresets;
+  std::optional<Color> PickColor(Color initial) override {
+    colorPresets.push_back(initial);
+    return chosenColor;
+  }
+};
+
+class FakeEditBox final : public EditBox {
+ public:
+  std::string text;
+  bool enabled = true;
+  bool focused = false;
+  FontSpec font;
+  Rect bounds;
+  std::string Text() const override { return text; }
+  void SetText(const std::string& utf8) override { text = utf8; }
+  void SetEnabled(bool value) override { enabled = value; }
+  void SetFont(const FontSpec& value) override { font = value; }
+  void Focus() override { focused = true; }
+};
+
+class FakeListBox final : public ListBox {
+ public:
+  std::vector<std::string> items;
+  int selected = -1;
+  FontSpec font;
+  Rect bounds;
+  void SetItems(const std::vector<std::string>& utf8Items) override {
+    items = utf8Items;
+    selected = -1;
+  }
+  int Selected() const override { return selected; }
+  void Select(int index) override { selected = index; }
+  void SetFont(const FontSpec& value) override { font = value; }
 };
 
 class FakeWindow final : public Window {
@@ -85,6 +141,16 @@ class FakeWindow final : public Window {
   void Draw(const std::function<void(Canvas&)>& draw) override;
   void RaiseToTop() override { ++raises; }
   Point ClientToScreen(Point client) const override { return {client.x + bounds.left, client.y + bounds.top}; }
+  EditBox& AddEditBox(int controlId, const Rect& at) override {
+    FakeEditBox& box = *(editBoxes[controlId] = std::make_unique<FakeEditBox>());
+    box.bounds = at;
+    return box;
+  }
+  ListBox& AddListBox(int controlId, const Rect& at) override {
+    FakeListBox& list = *(listBoxes[controlId] = std::make_unique<FakeListBox>());
+    list.bounds = at;
+    return list;
+  }
 
   WindowSpec spec;
   WindowEvents& events;
@@ -102,6 +168,8 @@ class FakeWindow final : public Window {
   std::vector<std::string> drawn;
   bool drawable = true;  // false: Draw skips its callback
   std::map<int, int> timers;
+  std::map<int, std::unique_ptr<FakeEditBox>> editBoxes;  // by control id
+  std::map<int, std::unique_ptr<FakeListBox>> listBoxes;
 };
 
 class FakeWindowFactory final : public WindowFactory {

@@ -7,6 +7,7 @@
 
 #include "activation/TriggerMonitor.h"
 #include "app/Application.h"
+#include "contextmenu/TAMenu.h"
 #include "fakes/FakePlatform.h"
 #include "menuwindow/TTarnwick.h"
 

@@ -12,6 +12,9 @@ class NoDialogs final : public Dialogs {
  public:
   void ShowError(const std::string&) override {}
   void LogError(const std::string&) override {}
+  bool Confirm(const std::string&, const std::string&) override { return false; }
+  std::vector<std::string> ChooseFiles() override { return {}; }
+  std::optional<Color> PickColor(Color) override { return std::nullopt; }
 };
 
 // A form that ignores every event.

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <stdexcept>
 #include <vector>
 
 #include "platform/win32/Win32Window.h"
@@ -34,6 +35,8 @@ class ForeignWindow final : public Window {
   void AcceptFiles(bool) override {}
   void StartTimer(int, int) override {}
   void StopTimer(int) override {}
+  EditBox& AddEditBox(int, const Rect&) override { throw std::logic_error("no controls"); }
+  ListBox& AddListBox(int, const Rect&) override { throw std::logic_error("no controls"); }
 };
 
 // An unlikely combination, so that nothing else on the test machine holds it. Hotkeys belong

@@ -26,6 +26,9 @@ class RecordingDialogs final : public Dialogs {
  public:
   void ShowError(const std::string& message) override { errors.push_back(message); }
   void LogError(const std::string& message) override { errors.push_back(message); }
+  bool Confirm(const std::string&, const std::string&) override { return false; }
+  std::vector<std::string> ChooseFiles() override { return {}; }
+  std::optional<Color> PickColor(Color) override { return std::nullopt; }
   std::vector<std::string> errors;
 };
 

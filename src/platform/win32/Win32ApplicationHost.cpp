@@ -44,6 +44,13 @@ void Win32ApplicationHost::RunMessageLoop() {
   MSG message{};
   // GetMessageW returns -1 on an error (a bad handle); that ends the loop as well.
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // Windows with edit and list boxes get the keys of a dialog: Tab between the controls,
+    // Enter and Esc as their accept and cancel.
+    HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root != nullptr && (GetWindowLongPtrW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0 &&
+        IsDialogMessageW(root, &message)) {
+      continue;
+    }
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -2,6 +2,12 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
 #include "platform/win32/Unicode.h"
 
 namespace tarnwick {
@@ -17,7 +23,84 @@ std::wstring DisplayText(const std::string& message) {
   return text;
 }
 
+// The file dialog's buffer, grown while the user selects so that any number of names fits.
+struct FileNames {
+  std::vector<wchar_t> buffer = std::vector<wchar_t>(32 * 1024, L'\0');
+};
+
+UINT_PTR CALLBACK FileDialogHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
+  if (message != WM_NOTIFY) return 0;
+  const auto* notify = reinterpret_cast<const OFNOTIFYW*>(lParam);
+  HWND dialog = GetParent(child);
+  if (notify->hdr.code == CDN_INITDONE) {
+    // The menus are always on top; the dialog must not open behind one of them.
+    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  } else if (notify->hdr.code == CDN_SELCHANGE) {
+    OPENFILENAMEW* dialogData = notify->lpOFN;
+    auto* names = reinterpret_cast<FileNames*>(dialogData->lCustData);
+    const LRESULT spec = SendMessageW(dialog, CDM_GETSPEC, 0, 0);
+    const LRESULT folder = SendMessageW(dialog, CDM_GETFOLDERPATH, 0, 0);
+    if (spec < 0 || folder < 0) return 0;
+    const size_t needed = static_cast<size_t>(spec) + static_cast<size_t>(folder) + MAX_PATH;
+    if (needed > names->buffer.size()) {
+      names->buffer.assign(needed * 2, L'\0');
+      dialogData->lpstrFile = names->buffer.data();
+      dialogData->nMaxFile = static_cast<DWORD>(names->buffer.size());
+    }
+  }
+  return 0;
+}
+
+// "folder\0name\0name\0\0" for several files, "path\0\0" for one.
+std::vector<std::string> SplitFileNames(const wchar_t* names) {
+  std::vector<std::wstring> parts;
+  for (const wchar_t* part = names; *part != L'\0'; part += wcslen(part) + 1) parts.emplace_back(part);
+  std::vector<std::string> files;
+  if (parts.size() == 1) {
+    files.push_back(Narrow(parts[0]));
+    return files;
+  }
+  std::wstring folder = parts.empty() ? std::wstring() : parts[0];
+  if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+  for (size_t i = 1; i < parts.size(); ++i) {
+    if (std::string file = Narrow(folder + parts[i]); !file.empty()) files.push_back(std::move(file));
+  }
+  return files;
+}
+
 }  // namespace
+
+bool Win32Dialogs::Confirm(const std::string& caption, const std::string& text) {
+  return MessageBoxW(GetActiveWindow(), DisplayText(text).c_str(), DisplayText(caption).c_str(),
+                     MB_OKCANCEL | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND) == IDOK;
+}
+
+std::vector<std::string> Win32Dialogs::ChooseFiles() {
+  FileNames names;
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = nullptr;
+  dialog.lpstrFilter = L"Any files (*.*)\0*.*\0";
+  dialog.lpstrFile = names.buffer.data();
+  dialog.nMaxFile = static_cast<DWORD>(names.buffer.size());
+  dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST |
+                 OFN_NODEREFERENCELINKS | OFN_HIDEREADONLY | OFN_ENABLEHOOK | OFN_ENABLESIZING;
+  dialog.lpfnHook = FileDialogHook;
+  dialog.lCustData = reinterpret_cast<LPARAM>(&names);
+  if (!GetOpenFileNameW(&dialog)) return {};
+  return SplitFileNames(dialog.lpstrFile);
+}
+
+std::optional<Color> Win32Dialogs::PickColor(Color initial) {
+  CHOOSECOLORW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = GetActiveWindow();
+  dialog.rgbResult = initial;
+  dialog.lpCustColors = m_customColors;
+  dialog.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
+  if (!ChooseColorW(&dialog)) return std::nullopt;
+  return static_cast<Color>(dialog.rgbResult);
+}
 
 void Win32Dialogs::ShowError(const std::string& message) {
   // MB_TOPMOST: the menu windows are always on top and would otherwise cover the box.

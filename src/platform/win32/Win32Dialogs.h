@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include "platform/Dialogs.h"
 
 namespace tarnwick {
@@ -8,6 +10,13 @@ class Win32Dialogs final : public Dialogs {
  public:
   void ShowError(const std::string& message) override;
   void LogError(const std::string& message) override;
+  bool Confirm(const std::string& caption, const std::string& text) override;
+  std::vector<std::string> ChooseFiles() override;
+  std::optional<Color> PickColor(Color initial) override;
+
+ private:
+  // The colour chooser's sixteen custom colours, kept for the run.
+  COLORREF m_customColors[16] = {};
 };
 
 }  // namespace tarnwick

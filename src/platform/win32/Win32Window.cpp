@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/win32/GdiCanvas.h"
+#include "platform/win32/Win32Controls.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Tray.h"
@@ -135,6 +136,22 @@ void Win32Window::StopTimer(int timerId) {
   if (m_hwnd != nullptr) KillTimer(m_hwnd, static_cast<UINT_PTR>(timerId));
 }
 
+// A window with child controls takes the keys of a dialog (see the message loop).
+void Win32Window::BecomeControlParent() {
+  const LONG_PTR style = GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE);
+  if ((style & WS_EX_CONTROLPARENT) == 0) SetWindowLongPtrW(m_hwnd, GWL_EXSTYLE, style | WS_EX_CONTROLPARENT);
+}
+
+EditBox& Win32Window::AddEditBox(int controlId, const Rect& bounds) {
+  BecomeControlParent();
+  return *m_editBoxes.emplace_back(std::make_unique<Win32EditBox>(m_hwnd, controlId, bounds));
+}
+
+ListBox& Win32Window::AddListBox(int controlId, const Rect& bounds) {
+  BecomeControlParent();
+  return *m_listBoxes.emplace_back(std::make_unique<Win32ListBox>(m_hwnd, controlId, bounds));
+}
+
 LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                          LPARAM lParam) noexcept {
   if (message == WM_NCCREATE) {
@@ -205,6 +222,17 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONUP:
       OnButtonUp(MouseButton::Middle, lParam);
       return 0;
+    case WM_ACTIVATE:
+      // As a dialog does: the control that had the focus gets it back when the window is
+      // activated again (the default would give it to the window itself).
+      if (LOWORD(wParam) != WA_INACTIVE && (m_focus != nullptr || !m_editBoxes.empty() || !m_listBoxes.empty())) {
+        HWND target = m_focus != nullptr && IsChild(m_hwnd, m_focus) ? m_focus : GetNextDlgTabItem(m_hwnd, nullptr, FALSE);
+        if (target != nullptr) {
+          SetFocus(target);
+          return 0;
+        }
+      }
+      return DefWindowProcW(m_hwnd, message, wParam, lParam);
     case WM_MOUSEACTIVATE:
       if (m_noActivate) return MA_NOACTIVATE;
       return DefWindowProcW(m_hwnd, message, wParam, lParam);
@@ -213,6 +241,21 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return DefWindowProcW(m_hwnd, message, wParam, lParam);
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
+      return DefWindowProcW(m_hwnd, message, wParam, lParam);
+    case WM_COMMAND:
+      // From a control: lParam is its window. From the dialog keys: none, with IDOK or IDCANCEL.
+      if (lParam != 0 && HIWORD(wParam) == LBN_SELCHANGE) {
+        Guarded([this, wParam] { m_events.FormControlChanged(LOWORD(wParam)); });
+        return 0;
+      }
+      if (lParam != 0 && (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == LBN_SETFOCUS)) {
+        m_focus = reinterpret_cast<HWND>(lParam);
+        return 0;
+      }
+      if (lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        Guarded([this, wParam] { m_events.FormDialogKey(LOWORD(wParam) == IDOK); });
+        return 0;
+      }
       return DefWindowProcW(m_hwnd, message, wParam, lParam);
     case kTrayCallbackMessage:
       OnTrayCallback(lParam);

@@ -5,8 +5,10 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Dialogs.h"
 #include "platform/Window.h"
@@ -40,6 +42,8 @@ class Win32Window final : public Window {
   void AcceptFiles(bool accept) override;
   void StartTimer(int timerId, int milliseconds) override;
   void StopTimer(int timerId) override;
+  EditBox& AddEditBox(int controlId, const Rect& bounds) override;
+  ListBox& AddListBox(int controlId, const Rect& bounds) override;
 
  private:
   friend class Win32WindowFactory;
@@ -61,6 +65,7 @@ class Win32Window final : public Window {
   void OnButtonUp(MouseButton button, LPARAM lParam);
   void OnTrayCallback(LPARAM mouseMessage);
   void OnDropFiles(HDROP drop);
+  void BecomeControlParent();
 
   // Runs a handler; returns the text of an exception it threw.
   template <typename Handler>
@@ -77,6 +82,9 @@ class Win32Window final : public Window {
   bool m_noActivate;  // a click must not take the focus from the user's application
   bool m_closed = false;
   HWND m_hwnd = nullptr;
+  HWND m_focus = nullptr;  // the child control that had the focus last
+  std::vector<std::unique_ptr<EditBox>> m_editBoxes;
+  std::vector<std::unique_ptr<ListBox>> m_listBoxes;
 };
 
 }  // namespace tarnwick
