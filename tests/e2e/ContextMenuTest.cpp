@@ -2,6 +2,7 @@
 // command menu at the cursor, and its commands change the menu and, once saved, the file.
 #include <chrono>
 #include <cstdio>
+#include <cwchar>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -308,6 +309,45 @@ TEST_F(ContextMenuTest, AddTakesAFileFromTheFileDialogIntoTheClickedCell) {
     const size_t notes = ini.find("[notes]\r\nExec=" + file.string() + "\r\n");
     ASSERT_NE(notes, std::string::npos) << ini;
     EXPECT_NE(ini.find("Column=0\r\nRow=2\r\n", notes), std::string::npos) << ini.substr(notes);
+}
+
+// More names than a path's worth (or the dialog's first buffer) take as many cells, not a cancel.
+TEST_F(ContextMenuTest, AddTakesManyFilesAtOnce) {
+    const std::filesystem::path folder = Folder() / L"many";
+    std::filesystem::create_directories(folder);
+    std::wstring typed;
+    const int count = 320;
+    for (int i = 0; i < count; ++i) {
+        wchar_t name[160];
+        std::swprintf(name, 160, L"file %03d with a long name to make the list of chosen files longer than "
+                                 L"the first buffer of the dialog.txt", i);
+        ASSERT_TRUE(WriteFileBytes(folder / name, "x"));
+        typed += L"\"" + std::wstring(name) + L"\" ";
+    }
+    ASSERT_GT(typed.size(), 32u * 1024u);
+    HWND context = OpenOnRow(2);
+    ASSERT_NE(context, nullptr);
+    Choose(context, 0);  // Add
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            const std::vector<HWND> dialogs = TopLevelWindowsOf(m_app->Pid(), L"#32770");
+            dialog = dialogs.empty() ? nullptr : dialogs.front();
+            return dialog != nullptr && IsShown(dialog);
+        },
+        kStartTimeout));
+    // Into the folder first (a folder typed and confirmed opens it), then every name at once.
+    SetDlgItemTextW(dialog, 1148, folder.wstring().c_str());
+    SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    SetDlgItemTextW(dialog, 1148, typed.c_str());
+    SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || !IsShown(dialog); }, 5s));
+
+    // A one-column menu of 3 + 300 - 1 rows: the files stacked up from the clicked row 2.
+    const SIZE screen = ScreenSize();
+    ASSERT_TRUE(PushCursorTo(screen.cx - 1, screen.cy - 1));
+    EXPECT_TRUE(WaitUntil([&] { const RECT r = WindowRect(m_menu); return IsShown(m_menu) && r.bottom - r.top == (2 + count) * 20 + 2; }, 5s))
+        << "menu height " << WindowRect(m_menu).bottom - WindowRect(m_menu).top;
 }
 
 TEST_F(ContextMenuTest, DisableShowsTheTrayIcon) {

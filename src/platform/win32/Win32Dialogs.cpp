@@ -23,9 +23,10 @@ std::wstring DisplayText(const std::string& message) {
   return text;
 }
 
-// The file dialog's buffer, grown while the user selects so that any number of names fits.
+// The file dialog's buffer, grown while the user selects in the list so that any number of names
+// fits; names typed into the name box fit the first size, which is larger than that box takes.
 struct FileNames {
-  std::vector<wchar_t> buffer = std::vector<wchar_t>(32 * 1024, L'\0');
+  std::vector<wchar_t> buffer = std::vector<wchar_t>(64 * 1024, L'\0');
 };
 
 UINT_PTR CALLBACK FileDialogHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
