@@ -16,6 +16,9 @@ namespace {
 constexpr const wchar_t* kMenuWindowClass = L"TTarnwick";
 constexpr const wchar_t* kContextMenuClass = L"TAMenu";
 constexpr const wchar_t* kAddSpecialClass = L"TAddSpecial";
+// The first file dialog of a Wine prefix sets up the shell's folders, which takes seconds on a
+// loaded machine.
+constexpr Milliseconds kFileDialogTimeout = 30s;
 
 // One column of three rows, items A (bottom) and B, popped up by the bottom-right corner.
 std::string Configuration(bool autosave = false) {
@@ -296,7 +299,7 @@ TEST_F(ContextMenuTest, AddTakesAFileFromTheFileDialogIntoTheClickedCell) {
             dialog = dialogs.empty() ? nullptr : dialogs.front();
             return dialog != nullptr && IsShown(dialog);
         },
-        kStartTimeout))
+        kFileDialogTimeout))
         << "no file dialog";
     // The user types the file's path and presses Enter (the default button).
     SetDlgItemTextW(dialog, 1148, file.wstring().c_str());
@@ -335,13 +338,13 @@ TEST_F(ContextMenuTest, AddTakesManyFilesAtOnce) {
             dialog = dialogs.empty() ? nullptr : dialogs.front();
             return dialog != nullptr && IsShown(dialog);
         },
-        kStartTimeout));
+        kFileDialogTimeout));
     // Into the folder first (a folder typed and confirmed opens it), then every name at once.
     SetDlgItemTextW(dialog, 1148, folder.wstring().c_str());
     SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     SetDlgItemTextW(dialog, 1148, typed.c_str());
     SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || !IsShown(dialog); }, 5s));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || !IsShown(dialog); }, kFileDialogTimeout));
 
     // A one-column menu of 3 + 300 - 1 rows: the files stacked up from the clicked row 2.
     const SIZE screen = ScreenSize();
