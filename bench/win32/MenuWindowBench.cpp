@@ -61,6 +61,7 @@ class FolderHost final : public ApplicationHost {
  public:
   explicit FolderHost(std::string folder) : m_folder(std::move(folder)) {}
   bool AnotherInstanceRunning() override { return false; }
+  std::string ExecutablePath() override { return m_folder + "Tarnwick.exe"; }
   std::string ExecutableFolder() override { return m_folder; }
   void RunMessageLoop() override {}
 
@@ -138,7 +139,10 @@ struct Win32Platform {
   Win32Shell shell;
   Win32Tray tray;
   Win32Shortcuts shortcuts;
-  Platform platform{host, files, codePage, dialogs, windows, screen, hotkeys, icons, measure, shell, tray, shortcuts};
+  // The benchmark never touches the user's log-on list.
+  fakes::FakeRunList runList;
+  Platform platform{host, files, codePage, dialogs, windows, screen, hotkeys, icons, measure, shell, tray, shortcuts,
+                    runList};
 };
 
 struct LoadResult {

@@ -1,5 +1,6 @@
 #include "app/Session.h"
 
+#include "activation/RunAtLogOn.h"
 #include "storage/Configuration.h"
 #include "storage/IniFile.h"
 #include "storage/TextEncoding.h"
@@ -15,16 +16,20 @@ Session::Session(Platform& platform, HotkeyBinder& hotkeys)
 
 std::string Session::ReadConfigurationBytes() { return m_file.Read(); }
 
-bool Session::WriteConfigurationBytes(std::string_view bytes, FailureReport report) {
-  const WriteResult result = m_file.Save(bytes);
-  if (result) return true;
-  std::string message = "Unable to write to " + result.path;
-  if (!result.reason.empty()) message += ": " + result.reason;
+void Session::ReportFailure(const std::string& message, FailureReport report) {
   if (report == FailureReport::DebuggerOutput) {
     m_platform.dialogs.LogError(message);
   } else {
     m_platform.dialogs.ShowError(message);
   }
+}
+
+bool Session::WriteConfigurationBytes(std::string_view bytes, FailureReport report) {
+  const WriteResult result = m_file.Save(bytes);
+  if (result) return true;
+  std::string message = "Unable to write to " + result.path;
+  if (!result.reason.empty()) message += ": " + result.reason;
+  ReportFailure(message, report);
   return false;
 }
 
@@ -54,7 +59,13 @@ void Session::LoadParsed(const IniFile& file, bool hadBytes, const FontSpec& win
   }
 }
 
-bool Session::Save(FailureReport report) { return WriteConfigurationBytes(SavedBytes(), report); }
+bool Session::Save(FailureReport report) {
+  if (!WriteConfigurationBytes(SavedBytes(), report)) return false;
+  // The log-on entry follows the setting as saved, and only then.
+  if (UpdateRunKey(m_platform.runList, m_settings.Startup, m_platform.host.ExecutablePath())) return true;
+  ReportFailure(std::string("Failed to set data for '") + kRunValueName + "'", report);
+  return false;
+}
 
 std::string Session::SavedBytes() const {
   return EncodeTextFile(ConfigurationText(m_settings, m_menus, m_table), m_platform.codePage);

@@ -36,9 +36,10 @@ class Session {
   // How a failed save is reported: in a box, or, at the end of the session when nobody can
   // answer one, in the debugger output.
   enum class FailureReport { Box, DebuggerOutput };
-  // Writes the whole configuration file (see ConfigurationFile::Save). On failure the report
-  // names the file or folder that refused and the system's reason, the previous file stays
-  // as it was, and false is returned.
+  // Writes the whole configuration file (see ConfigurationFile::Save), then brings the log-on
+  // entry in line with "Startup". On failure the report names the file or folder that refused
+  // and the system's reason (the previous file stays as it was), or the entry that could not
+  // be written, and false is returned.
   bool Save(FailureReport report = FailureReport::Box);
   // The bytes a save writes.
   std::string SavedBytes() const;
@@ -64,6 +65,7 @@ class Session {
   // The parsed file, which is released when the load is done.
   void LoadParsed(const IniFile& file, bool hadBytes, const FontSpec& windowFont);
   bool WriteConfigurationBytes(std::string_view bytes, FailureReport report);
+  void ReportFailure(const std::string& message, FailureReport report);
 
   Platform& m_platform;
   std::string m_configPath;

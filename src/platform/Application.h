@@ -14,7 +14,8 @@ class ApplicationHost {
 
   // True when another copy already runs; this copy then ends at once.
   virtual bool AnotherInstanceRunning() = 0;
-  // Folder of the running executable, with its trailing separator.
+  // Full path of the running executable, and its folder with the trailing separator.
+  virtual std::string ExecutablePath() = 0;
   virtual std::string ExecutableFolder() = 0;
   // Runs until the main window is destroyed.
   virtual void RunMessageLoop() = 0;

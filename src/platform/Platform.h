@@ -6,6 +6,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Hotkeys.h"
 #include "platform/Icons.h"
+#include "platform/Registry.h"
 #include "platform/Screen.h"
 #include "platform/Shell.h"
 #include "platform/Shortcuts.h"
@@ -28,6 +29,7 @@ struct Platform {
   Shell& shell;
   Tray& tray;
   Shortcuts& shortcuts;
+  RunList& runList;
 };
 
 }  // namespace tarnwick

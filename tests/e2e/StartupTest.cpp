@@ -91,6 +91,26 @@ TEST_F(StartupTest, TheEndOfTheSessionSavesWithAutosaveOn) {
     EXPECT_EQ(app.Close(), std::optional<DWORD>(0));
 }
 
+// Every save brings the log-on entry "Tarnwick" in line with "Startup": the program's full path
+// while on, no entry while off.
+TEST_F(StartupTest, SavingWritesOrRemovesTheLogOnEntry) {
+    const auto entry = [] {
+        wchar_t data[1024] = {};
+        DWORD size = sizeof data;
+        const LSTATUS status = RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                                            L"Tarnwick", RRF_RT_REG_SZ, nullptr, data, &size);
+        return status == ERROR_SUCCESS ? std::optional<std::wstring>(data) : std::nullopt;
+    };
+    WriteIni("[Setting]\r\nVersion=2.0\r\nStartup=1\r\nAutosave=1\r\n");
+    EXPECT_EQ(Launch().Close(), std::optional<DWORD>(0));
+    const std::wstring path = ExePath().wstring();
+    EXPECT_EQ(entry(), std::optional<std::wstring>(path.find(L' ') == std::wstring::npos ? path : L"\"" + path + L"\""));
+
+    WriteIni("[Setting]\r\nVersion=2.0\r\nStartup=0\r\nAutosave=1\r\n");
+    EXPECT_EQ(Launch().Close(), std::optional<DWORD>(0));
+    EXPECT_EQ(entry(), std::nullopt);
+}
+
 TEST_F(StartupTest, AChineseFileNameLoadsAndSavesIntact) {
     // UTF-8 with a byte-order mark, as the program writes text outside the ANSI code page.
     const std::string item = "[\xE6\x8A\xA5\xE5\x91\x8A]\r\nExec=C:\\\xE8\xB5\x84\xE6\x96\x99\\"

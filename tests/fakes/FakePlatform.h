@@ -301,6 +301,7 @@ class FakeHost final : public ApplicationHost {
   int loopRuns = 0;
 
   bool AnotherInstanceRunning() override { return anotherInstance; }
+  std::string ExecutablePath() override { return folder + "Tarnwick.exe"; }
   std::string ExecutableFolder() override { return folder; }
   void RunMessageLoop() override {
     ++loopRuns;
@@ -320,6 +321,23 @@ class FakeShortcuts final : public Shortcuts {
   }
 };
 
+// The log-on list as a map; writes can be refused.
+class FakeRunList final : public RunList {
+ public:
+  std::map<std::string, std::string> entries;
+  bool refuse = false;
+  int removes = 0;
+  bool Set(const std::string& name, const std::string& command) override {
+    if (refuse) return false;
+    entries[name] = command;
+    return true;
+  }
+  void Remove(const std::string& name) override {
+    ++removes;
+    entries.erase(name);
+  }
+};
+
 // Every fake together, wired into a Platform.
 struct FakePlatform {
   FakeHost host;
@@ -334,7 +352,9 @@ struct FakePlatform {
   FakeShell shell;
   FakeTray tray;
   FakeShortcuts shortcuts;
-  Platform platform{host, files, codePage, dialogs, windows, screen, hotkeys, icons, measure, shell, tray, shortcuts};
+  FakeRunList runList;
+  Platform platform{host,  files, codePage, dialogs, windows,   screen,
+                    hotkeys, icons, measure, shell, tray, shortcuts, runList};
 
   std::string ConfigPath() const { return host.folder + "Tarnwick.ini"; }
 };

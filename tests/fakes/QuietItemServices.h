@@ -34,7 +34,8 @@ class QuietPlatform {
  public:
   explicit QuietPlatform(const AnsiCodePage& codePage)
       : platform{m_fake.host,   m_fake.files,   codePage,      m_fake.dialogs, m_fake.windows, m_fake.screen,
-                 m_fake.hotkeys, m_icons,        m_fake.measure, m_fake.shell,   m_fake.tray,    m_fake.shortcuts} {}
+                 m_fake.hotkeys, m_icons,        m_fake.measure, m_fake.shell,   m_fake.tray,    m_fake.shortcuts,
+                 m_fake.runList} {}
   QuietPlatform(const QuietPlatform&) = delete;
   QuietPlatform& operator=(const QuietPlatform&) = delete;
 

@@ -16,6 +16,7 @@
 #include "platform/win32/Win32Icons.h"
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32RunList.h"
 #include "platform/win32/Win32Shortcuts.h"
 #include "platform/win32/Win32Tray.h"
 #include "platform/win32/Win32WindowFactory.h"
@@ -35,8 +36,9 @@ int Run(tarnwick::Dialogs& dialogs) {
   tarnwick::Win32Shell shell;
   tarnwick::Win32Tray tray;
   tarnwick::Win32Shortcuts shortcuts;
-  tarnwick::Platform platform{host,    files, codePage, dialogs, windows, screen,
-                              hotkeys, icons, measure,  shell,   tray,    shortcuts};
+  tarnwick::Win32RunList runList;
+  tarnwick::Platform platform{host,    files, codePage, dialogs, windows,   screen,
+                              hotkeys, icons, measure,  shell,   tray,    shortcuts, runList};
   return tarnwick::RunApplication(platform);
 }
 

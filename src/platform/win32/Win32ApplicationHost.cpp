@@ -23,6 +23,12 @@ bool Win32ApplicationHost::AnotherInstanceRunning() {
 }
 
 std::string Win32ApplicationHost::ExecutableFolder() {
+  const std::string path = ExecutablePath();
+  const size_t slash = path.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string Win32ApplicationHost::ExecutablePath() {
   // GetModuleFileNameW truncates silently (returning the buffer size) when the path is longer.
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
@@ -35,9 +41,7 @@ std::string Win32ApplicationHost::ExecutableFolder() {
     if (path.size() >= 32768) return {};
     path.resize(path.size() * 2);
   }
-  const size_t slash = path.find_last_of(L'\\');
-  if (slash == std::wstring::npos) return {};
-  return Narrow(std::wstring_view(path).substr(0, slash + 1));
+  return Narrow(path);
 }
 
 void Win32ApplicationHost::RunMessageLoop() {

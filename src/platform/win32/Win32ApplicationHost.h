@@ -16,6 +16,7 @@ class Win32ApplicationHost final : public ApplicationHost {
 
   // The first call takes the mutex and keeps it for the life of this object.
   bool AnotherInstanceRunning() override;
+  std::string ExecutablePath() override;
   std::string ExecutableFolder() override;
   void RunMessageLoop() override;
 
