@@ -1,6 +1,7 @@
 #include "app/Session.h"
 
 #include "activation/RunAtLogOn.h"
+#include "options/LanguageFile.h"
 #include "storage/Configuration.h"
 #include "storage/IniFile.h"
 #include "storage/TextEncoding.h"
@@ -49,7 +50,11 @@ void Session::LoadBytes(std::string_view bytes, const FontSpec& windowFont) {
 void Session::LoadParsed(const IniFile& file, bool hadBytes, const FontSpec& windowFont) {
   // A file of which nothing could be used is kept aside by the first save instead of lost.
   if (hadBytes && !HasKnownSection(file)) m_file.KeepUnusableFile();
-  LoadSettings(file, windowFont, m_settings);
+  // The language file comes first: its typeface is the default of the menu font.
+  m_texts.Font = windowFont;
+  m_settings.LanguageFile = file.ReadString("Setting", "Language", "");
+  LoadLanguage();
+  LoadSettings(file, m_texts.Font, m_settings);
   m_menus = ReadMenuList(file);
   m_showOptionsAtStart = tarnwick::ShowOptionsAtStart(file);
   if (IsLegacyLayout(file)) {
@@ -57,6 +62,12 @@ void Session::LoadParsed(const IniFile& file, bool hadBytes, const FontSpec& win
   } else {
     LoadMenus(file, m_table, m_menus, m_settings.Text);
   }
+}
+
+void Session::LoadLanguage() {
+  const std::string path = LanguageFilePath(m_settings.LanguageFile, m_platform.host.ExecutableFolder());
+  const std::optional<std::string> bytes = m_platform.files.ReadWhole(path);
+  tarnwick::LoadLanguage(IniFile::Parse(DecodeTextFile(bytes.value_or(""), m_platform.codePage)), m_texts);
 }
 
 bool Session::Save(FailureReport report) {

@@ -41,6 +41,10 @@ class Session {
   // and the system's reason (the previous file stays as it was), or the entry that could not
   // be written, and false is returned.
   bool Save(FailureReport report = FailureReport::Box);
+  // Reads the language file the "Language" setting names (or Language.ini beside the
+  // executable) into the texts; a missing file leaves English.
+  void LoadLanguage();
+
   // The bytes a save writes.
   std::string SavedBytes() const;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -13,6 +14,17 @@ namespace tarnwick {
 // English one of the table in LanguageTexts.cpp.
 class LanguageTexts {
  public:
+  // What a language file that lacks a key leaves: the text shown now (a caption keeps the
+  // previous file's), or the English original.
+  enum class Kind { Current, Fixed };
+  struct Entry {
+    std::string_view key;
+    std::string_view english;
+    Kind kind;
+  };
+  // Every key, in the order a language file is read.
+  static std::span<const Entry> Entries();
+
   // The text of a key: the replacement if there is one, else the English default (empty for
   // a key the table does not know).
   const std::string& Text(std::string_view key) const;
