@@ -90,4 +90,10 @@ if(TARNWICK_E2E_TESTS)
     SOURCES ${TARNWICK_E2E_TESTS}
     LIBRARIES tarnwick_core user32 gdi32 ole32 uuid)
   add_dependencies(tarnwick_e2e Tarnwick tarnwick_launch_probe)
+  # The translations that ship with the program, beside the tests that use them.
+  file(GLOB TARNWICK_LANGUAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/languages/*.ini)
+  foreach(language IN LISTS TARNWICK_LANGUAGE_FILES)
+    get_filename_component(name ${language} NAME)
+    configure_file(${language} ${CMAKE_BINARY_DIR}/languages/${name} COPYONLY)
+  endforeach()
 endif()

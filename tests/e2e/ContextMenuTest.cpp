@@ -1,6 +1,7 @@
 // The menu edited in place, as a user does it: a right click on a popped-up menu opens the
 // command menu at the cursor, and its commands change the menu and, once saved, the file.
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cwchar>
 #include <initializer_list>
@@ -351,6 +352,43 @@ TEST_F(ContextMenuTest, AddTakesManyFilesAtOnce) {
     ASSERT_TRUE(PushCursorTo(screen.cx - 1, screen.cy - 1));
     EXPECT_TRUE(WaitUntil([&] { const RECT r = WindowRect(m_menu); return IsShown(m_menu) && r.bottom - r.top == (2 + count) * 20 + 2; }, 5s))
         << "menu height " << WindowRect(m_menu).bottom - WindowRect(m_menu).top;
+}
+
+// The first entry's caption as pixels: a checksum of its row of the context menu.
+uint64_t CaptionPixels(HWND context) {
+    const RECT r = WindowRect(context);
+    uint64_t sum = 0;
+    for (int y = r.top + 4; y < r.top + 18; ++y) {
+        for (int x = r.left + 30; x < r.right - 4; ++x) sum = sum * 1099511628211ULL + ScreenPixel(x, y);
+    }
+    return sum;
+}
+
+// The Chinese translation that ships with the program, as Language.ini beside the executable,
+// gives the context menu its captions.
+TEST_F(ContextMenuTest, ALanguageFileGivesTheCommandsTheirCaptions) {
+    HWND context = OpenOnRow(0);
+    ASSERT_NE(context, nullptr);
+    const uint64_t english = CaptionPixels(context);
+    EXPECT_EQ(m_app->Close(), std::optional<DWORD>(0));
+
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const std::filesystem::path chinese =
+        std::filesystem::path(self).parent_path() / L"languages" / L"SimplifiedChinese.ini";
+    const std::optional<std::string> bytes = ReadFileBytes(chinese);
+    ASSERT_TRUE(bytes.has_value()) << chinese.string();
+    ASSERT_TRUE(WriteFileBytes(Folder() / L"Language.ini", *bytes));
+    m_app = &Launch();
+    m_menu = m_app->WaitForWindow(kMenuWindowClass);
+    ASSERT_NE(m_menu, nullptr);
+    context = PopUpAndRightClick(0);
+    ASSERT_NE(context, nullptr);
+    EXPECT_NE(CaptionPixels(context), english) << "the caption of Add is not the English one";
+    // The translation says "Lock" in its own words; the entry still locks.
+    Choose(context, kLock);
+    ParkCursorAtCentre();
+    EXPECT_FALSE(WaitUntil([&] { return !IsShown(m_menu); }, 500ms));
 }
 
 TEST_F(ContextMenuTest, DisableShowsTheTrayIcon) {

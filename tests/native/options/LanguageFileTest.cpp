@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "app/Application.h"
 #include "contextmenu/TAMenu.h"
+#include "fakes/Cp1252CodePage.h"
 #include "fakes/MenuWindowFixture.h"
+#include "storage/TextEncoding.h"
 
 namespace tarnwick {
 namespace {
@@ -39,6 +44,36 @@ TEST(LanguageFile, MissingKeysKeepCaptionsAndBringCommandsBackToEnglish) {
   EXPECT_EQ(texts.Text("AMenu7"), "Sperren");
   EXPECT_EQ(texts.Font.Face, "Tahoma") << "a file without a font keeps the current one";
   EXPECT_EQ(texts.Font.Size, 9) << "and a size that is no number too";
+}
+
+// The translations that ship with the program give every text, and read as what they are.
+TEST(LanguageFile, TheShippedTranslationsAreComplete) {
+  const std::filesystem::path folder = std::filesystem::path(__FILE__).parent_path() / "../../../res/languages";
+  struct Case {
+    const char* file;
+    const char* language;
+    const char* add;
+  };
+  const Case cases[] = {{"German.ini", "Deutsch", "Hinzuf\xC3\xBCgen"},
+                        {"SimplifiedChinese.ini", "\xE7\xAE\x80\xE4\xBD\x93\xE4\xB8\xAD\xE6\x96\x87",
+                         "\xE6\xB7\xBB\xE5\x8A\xA0"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    std::ifstream in(folder / c.file, std::ios::binary);
+    ASSERT_TRUE(in) << (folder / c.file).string();
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    fakes::Cp1252CodePage ansi;
+    const IniFile file = IniFile::Parse(DecodeTextFile(bytes, ansi));
+    for (const LanguageTexts::Entry& entry : LanguageTexts::Entries()) {
+      const std::optional<std::string> text = file.Find("Language", entry.key);
+      EXPECT_TRUE(text && !text->empty()) << entry.key << " is missing";
+    }
+    LanguageTexts texts;
+    LoadLanguage(file, texts);
+    EXPECT_EQ(texts.Text("Language"), c.language);
+    EXPECT_EQ(texts.Text("AMenu1"), c.add);
+    EXPECT_GT(texts.Font.Size, 0);
+  }
 }
 
 TEST(LanguageFile, PathFromTheSettingOrBesideTheExecutable) {
