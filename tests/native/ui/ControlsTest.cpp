@@ -1,13 +1,12 @@
-#include "ui/ColorSwatch.h"
-#include "ui/Control.h"
-#include "ui/ImageControls.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "fakes/FakePlatform.h"
+#include "ui/ColorSwatch.h"
+#include "ui/Control.h"
+#include "ui/ImageControls.h"
 
 namespace tarnwick {
 namespace {
@@ -35,7 +34,9 @@ int Send(Control& control, const std::vector<Event>& events) {
 }
 
 std::vector<Event> Click(Point p) { return {{Event::Down, p}, {Event::Up, p}}; }
-std::vector<Event> DoubleClickAt(Point p) { return {{Event::Down, p}, {Event::Up, p}, {Event::Double, p}, {Event::Up, p}}; }
+std::vector<Event> DoubleClickAt(Point p) {
+  return {{Event::Down, p}, {Event::Up, p}, {Event::Double, p}, {Event::Up, p}};
+}
 
 std::vector<std::string> Painted(const Control& control) {
   RecordingCanvas canvas;
@@ -71,15 +72,25 @@ TEST_F(ImageControlTest, AClickIsAPressAndReleaseOnThePictureOrItsCaption) {
       {"pressed on it, released off it", {{Event::Down, image}, {Event::Up, {200, 200}}}, 0, 0},
       {"pressed off it, released on it", {{Event::Down, {200, 200}}, {Event::Up, image}}, 0, 0},
       {"pressed on the picture, released on the caption", {{Event::Down, image}, {Event::Up, caption}}, 1, 1},
-      {"right button", {{Event::Down, image, MouseButton::Right}, {Event::Up, image, MouseButton::Right}}, 0, 0},
-      {"right press between left press and release", {{Event::Down, image}, {Event::Down, {0, 0}, MouseButton::Right}, {Event::Up, image}}, 1, 1},
+      {"right button",
+       {{Event::Down, image, MouseButton::Right}, {Event::Up, image, MouseButton::Right}},
+       0,
+       0},
+      {"right press between left press and release",
+       {{Event::Down, image}, {Event::Down, {0, 0}, MouseButton::Right}, {Event::Up, image}},
+       1,
+       1},
       {"double click", DoubleClickAt(image), 1, 2},
       {"double click on the caption", DoubleClickAt(caption), 1, 2},
-      {"second press of a double click off it", {{Event::Down, image}, {Event::Up, image}, {Event::Double, {0, 0}}, {Event::Up, image}}, 1, 1},
+      {"second press of a double click off it",
+       {{Event::Down, image}, {Event::Up, image}, {Event::Double, {0, 0}}, {Event::Up, image}},
+       1,
+       1},
   };
   for (const DoubleClick mode : {DoubleClick::Ignored, DoubleClick::Clicks}) {
     for (const Case& c : cases) {
-      SCOPED_TRACE(std::string(c.name) + (mode == DoubleClick::Ignored ? ", double click ignored" : ", double click counts"));
+      SCOPED_TRACE(std::string(c.name) +
+                   (mode == DoubleClick::Ignored ? ", double click ignored" : ", double click counts"));
       int clicks = 0;
       ImageButton button(skin, image, 4, mode, [&] { ++clicks; });
       button.SetCaption({{120, 52}, "Apply"});
@@ -113,8 +124,9 @@ TEST_F(ImageControlTest, AButtonPaintsItsPictureAndItsCaptionInTheSkin) {
   ImageButton button(skin, {220, 98}, 2, DoubleClick::Ignored, [] {});
   EXPECT_EQ(Painted(button), std::vector<std::string>{"image 2 @220,98"});
   button.SetCaption({{241, 100}, "Cancel"});
-  EXPECT_EQ(Painted(button), (std::vector<std::string>{"image 2 @220,98", "font MS Sans Serif 8",
-                                                       "text 241,100,277,113 @241,100 'Cancel' 00FFFF on 102030"}));
+  EXPECT_EQ(Painted(button),
+            (std::vector<std::string>{"image 2 @220,98", "font MS Sans Serif 8",
+                                      "text 241,100,277,113 @241,100 'Cancel' 00FFFF on 102030"}));
   button.SetCaption({{241, 100}, "Cancel", Label::kFitText, false});
   EXPECT_EQ(Painted(button).back(), "text 241,100,277,113 @241,100 'Cancel' 808080 on 102030") << "greyed";
 }
@@ -144,10 +156,8 @@ TEST_F(ImageControlTest, AThreeStateBoxCyclesItsGlyphs) {
     int glyphBefore;
   };
   const Case cases[] = {
-      {0, 1, 13},
-      {1, 2, 14},
-      {2, 0, 15},
-      {7, 0, 15},   // a hand-edited value above the states shows and acts as the last
+      {0, 1, 13},  {1, 2, 14},
+      {2, 0, 15},  {7, 0, 15},  // a hand-edited value above the states shows and acts as the last
       {-1, 0, 15},
   };
   for (const Case& c : cases) {
@@ -168,7 +178,8 @@ TEST(DrawToggleGlyph, ClearsThePlaceThenDrawsTheGlyphOfTheState) {
   for (const bool on : {false, true}) {
     RecordingCanvas canvas;
     DrawToggleGlyph(canvas, {5, 6}, on, 29, 6, 0x123456);
-    EXPECT_EQ(canvas.calls, (std::vector<std::string>{"fill 5,6,21,22 123456", on ? "image 6 @5,6" : "image 29 @5,6"}));
+    EXPECT_EQ(canvas.calls,
+              (std::vector<std::string>{"fill 5,6,21,22 123456", on ? "image 6 @5,6" : "image 29 @5,6"}));
   }
 }
 
