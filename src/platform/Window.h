@@ -26,6 +26,8 @@ class WindowEvents {
   virtual void FormMouseMove(Point /*point*/) {}
   virtual void FormMouseDown(MouseButton /*button*/, Point /*point*/) {}
   virtual void FormMouseUp(MouseButton /*button*/, Point /*point*/) {}
+  // The second press of a double click. Forms that do not tell it apart take it as a press.
+  virtual void FormMouseDoubleClick(MouseButton button, Point point) { FormMouseDown(button, point); }
   // A press on the notification-area icon owned by this window.
   virtual void FormTrayClick(MouseButton /*button*/) {}
   // The task bar was created anew (Explorer restarted): icons must be added again.

@@ -6,39 +6,38 @@ namespace tarnwick {
 
 namespace {
 
-constexpr Rect kListFrame{14, 14, 139, 111};
 constexpr Rect kList{16, 16, 137, 109};
-constexpr Rect kParameter1Frame{214, 14, 359, 37};
 constexpr Rect kParameter1Box{216, 16, 357, 35};
-constexpr Rect kParameter2Frame{214, 38, 359, 61};
 constexpr Rect kParameter2Box{216, 40, 357, 59};
-constexpr Rect kSwatchFrame{336, 62, 359, 85};
 constexpr Rect kSwatch{338, 64, 357, 83};
-constexpr Rect kParameter1Label{144, 18, 209, 31};
-constexpr Rect kParameter2Label{144, 42, 209, 55};
-constexpr Rect kColorLabel{144, 66, 209, 79};
-constexpr Rect kCancelImage{220, 98, 236, 114};
+constexpr Point kParameter1Label{144, 18};
+constexpr Point kParameter2Label{144, 42};
+constexpr Point kColorLabel{144, 66};
+constexpr int kLabelWidth = 65;
+constexpr Point kCancelImage{220, 98};
 constexpr Point kCancelLabel{241, 100};
-constexpr Rect kApplyImage{292, 98, 308, 114};
+constexpr Point kApplyImage{292, 98};
 constexpr Point kApplyLabel{313, 100};
-constexpr int kLabelHeight = 13;
 constexpr int kApplyPicture = 4;
 constexpr int kCancelPicture = 2;
-constexpr Color kBlack = 0x000000;
-constexpr Color kWhite = 0xFFFFFF;
-// Captions of disabled labels.
-constexpr Color kGreyText = 0x808080;
-
-// A white rectangle with a black one-pixel outline, in which an edit box, a list or a swatch stands.
-void DrawBoxFrame(Canvas& canvas, const Rect& frame, Color inside) {
-  canvas.FillRect(frame, kBlack);
-  canvas.FillRect({frame.left + 1, frame.top + 1, frame.right - 1, frame.bottom - 1}, inside);
-}
 
 }  // namespace
 
 TAddSpecial::TAddSpecial(Platform& platform, Session& session, MenuWindowControl& menu)
-    : m_platform(platform), m_session(session), m_menu(menu) {}
+    : m_platform(platform),
+      m_session(session),
+      m_menu(menu),
+      m_skin(platform.measure),
+      m_parameter1Label{kParameter1Label, "", kLabelWidth},
+      m_parameter2Label{kParameter2Label, "", kLabelWidth},
+      m_colorLabel{kColorLabel, "", kLabelWidth},
+      m_cancel(m_skin, kCancelImage, kCancelPicture, DoubleClick::Ignored, [this] { ICancelClick(); }),
+      m_apply(m_skin, kApplyImage, kApplyPicture, DoubleClick::Ignored, [this] { IApplyClick(); }),
+      m_swatch(platform.dialogs, kSwatch, 0xFFFFFF) {
+  m_controls.Add(m_cancel);
+  m_controls.Add(m_apply);
+  m_controls.Add(m_swatch);
+}
 
 void TAddSpecial::FormCreate() {
   const Size screen = m_platform.screen.ScreenSize();
@@ -74,6 +73,10 @@ void TAddSpecial::FormShow() {
   m_parameter2->SetFont(texts.Font);
   m_kinds->SetItems({texts.Text("ASpecial1"), texts.Text("ASpecial2"), texts.Text("ASpecial3"),
                      texts.Text("ASpecial4"), texts.Text("ASpecial5")});
+  m_colorLabel.text = texts.Text("ASpecial6");
+  m_cancel.SetCaption({kCancelLabel, texts.Text("Cancel")});
+  m_apply.SetCaption({kApplyLabel, texts.Text("Apply")});
+  UpdateSkin();
   // The boxes keep what was typed at an earlier opening.
   m_kinds->Select(0);
   ListBox1Click();
@@ -85,6 +88,12 @@ void TAddSpecial::ListBox1Click() {
   m_layout = LayoutOf(static_cast<SpecialKind>(selected), m_session.Texts());
   m_parameter1->SetEnabled(m_layout.parameter1Enabled);
   m_parameter2->SetEnabled(m_layout.parameter2Enabled);
+  m_parameter1Label.text = m_layout.parameter1;
+  m_parameter1Label.enabled = m_layout.parameter1Enabled;
+  m_parameter2Label.text = m_layout.parameter2;
+  m_parameter2Label.enabled = m_layout.parameter2Enabled;
+  m_colorLabel.enabled = m_layout.colorEnabled;
+  m_swatch.SetEnabled(m_layout.colorEnabled);
   m_window->Invalidate();
 }
 
@@ -100,31 +109,16 @@ void TAddSpecial::FormDialogKey(bool accept) {
   }
 }
 
-Rect TAddSpecial::LabelBounds(Point origin, const std::string& caption) const {
-  const int width = m_platform.measure.TextWidth(m_session.Texts().Font, caption);
-  return {origin.x, origin.y, origin.x + width, origin.y + kLabelHeight};
-}
-
-void TAddSpecial::FormMouseDown(MouseButton, Point point) {
-  if (kSwatch.Contains(point)) SItemColorMouseDown();
+void TAddSpecial::FormMouseDown(MouseButton button, Point point) {
+  if (m_controls.MouseDown(button, point)) m_window->Invalidate();
 }
 
 void TAddSpecial::FormMouseUp(MouseButton button, Point point) {
-  if (button != MouseButton::Left) return;
-  const LanguageTexts& texts = m_session.Texts();
-  if (kApplyImage.Contains(point) || LabelBounds(kApplyLabel, texts.Text("Apply")).Contains(point)) {
-    IApplyClick();
-  } else if (kCancelImage.Contains(point) || LabelBounds(kCancelLabel, texts.Text("Cancel")).Contains(point)) {
-    ICancelClick();
-  }
+  if (m_controls.MouseUp(button, point)) m_window->Invalidate();
 }
 
-void TAddSpecial::SItemColorMouseDown() {
-  if (!m_layout.colorEnabled) return;
-  if (const std::optional<Color> chosen = m_platform.dialogs.PickColor(m_color)) {
-    m_color = *chosen;
-    m_window->Invalidate();
-  }
+void TAddSpecial::FormMouseDoubleClick(MouseButton button, Point point) {
+  if (m_controls.MouseDoubleClick(button, point)) m_window->Invalidate();
 }
 
 void TAddSpecial::IApplyClick() {
@@ -134,7 +128,7 @@ void TAddSpecial::IApplyClick() {
     request.kind = static_cast<SpecialKind>(selected);
     request.parameter1 = m_parameter1->Text();
     request.parameter2 = m_parameter2->Text();
-    request.color = m_color;
+    request.color = m_swatch.Value();
     request.target = m_target;
     request.menuId = m_targetMenuId;
     AddSpecialItems(m_session.Table(), m_session.Menus(), request, m_session.Options().Text);
@@ -145,31 +139,24 @@ void TAddSpecial::IApplyClick() {
 
 void TAddSpecial::ICancelClick() { m_window->Hide(); }
 
+void TAddSpecial::UpdateSkin() {
+  m_skin.background = m_session.Options().Background;
+  m_skin.text = m_session.Options().Text;
+  m_skin.font = m_session.Texts().Font;
+}
+
 void TAddSpecial::FormPaint(Canvas& canvas) {
-  const Settings& options = m_session.Options();
-  const LanguageTexts& texts = m_session.Texts();
+  UpdateSkin();
   const Rect client{0, 0, kWidth, kHeight};
-  canvas.FillRect(client, options.Background);
+  canvas.FillRect(client, m_skin.background);
   DrawRaisedFrame(canvas, client);
-
-  DrawBoxFrame(canvas, kListFrame, kWhite);
-  DrawBoxFrame(canvas, kParameter1Frame, kWhite);
-  DrawBoxFrame(canvas, kParameter2Frame, kWhite);
-  DrawBoxFrame(canvas, kSwatchFrame, kWhite);
-  DrawBoxFrame(canvas, kSwatch, m_color);
-
-  canvas.SetFont(texts.Font);
-  const auto label = [&](const Rect& bounds, const std::string& caption, bool enabled) {
-    canvas.TextInRect(bounds, {bounds.left, bounds.top}, caption, enabled ? options.Text : kGreyText,
-                      options.Background);
-  };
-  label(kParameter1Label, m_layout.parameter1, m_layout.parameter1Enabled);
-  label(kParameter2Label, m_layout.parameter2, m_layout.parameter2Enabled);
-  label(kColorLabel, texts.Text("ASpecial6"), m_layout.colorEnabled);
-  label(LabelBounds(kCancelLabel, texts.Text("Cancel")), texts.Text("Cancel"), true);
-  label(LabelBounds(kApplyLabel, texts.Text("Apply")), texts.Text("Apply"), true);
-  canvas.DrawImage(kCancelPicture, {kCancelImage.left, kCancelImage.top});
-  canvas.DrawImage(kApplyPicture, {kApplyImage.left, kApplyImage.top});
+  DrawFieldFrame(canvas, kList);
+  DrawFieldFrame(canvas, kParameter1Box);
+  DrawFieldFrame(canvas, kParameter2Box);
+  m_parameter1Label.Paint(canvas, m_skin);
+  m_parameter2Label.Paint(canvas, m_skin);
+  m_colorLabel.Paint(canvas, m_skin);
+  m_controls.Paint(canvas);
 }
 
 }  // namespace tarnwick

@@ -5,6 +5,9 @@
 #include "app/Session.h"
 #include "platform/Platform.h"
 #include "special/SpecialItems.h"
+#include "ui/ColorSwatch.h"
+#include "ui/Control.h"
+#include "ui/ImageControls.h"
 #include "ui/WindowControls.h"
 
 namespace tarnwick {
@@ -27,7 +30,7 @@ class TAddSpecial final : public WindowEvents, public AddSpecialControl {
   Window& FormWindow() { return *m_window; }
 
   void Open(Cell target, int menuId) override;
-  Color ChosenColor() const { return m_color; }
+  Color ChosenColor() const { return m_swatch.Value(); }
   const SpecialLayout& Layout() const { return m_layout; }
 
   void FormPaint(Canvas& canvas) override;
@@ -36,15 +39,15 @@ class TAddSpecial final : public WindowEvents, public AddSpecialControl {
   void FormDialogKey(bool accept) override;
   void FormMouseDown(MouseButton button, Point point) override;
   void FormMouseUp(MouseButton button, Point point) override;
+  void FormMouseDoubleClick(MouseButton button, Point point) override;
 
  private:
   void FormShow();
   void ListBox1Click();
-  void SItemColorMouseDown();
   void IApplyClick();
   void ICancelClick();
-  // Where the Apply and Cancel captions can be clicked: as wide as their text.
-  Rect LabelBounds(Point origin, const std::string& caption) const;
+  // The colours and font of the settings and the language file, as they are now.
+  void UpdateSkin();
 
   Platform& m_platform;
   Session& m_session;
@@ -54,7 +57,15 @@ class TAddSpecial final : public WindowEvents, public AddSpecialControl {
   EditBox* m_parameter1 = nullptr;
   EditBox* m_parameter2 = nullptr;
   SpecialLayout m_layout;
-  Color m_color = 0xFFFFFF;
+  Skin m_skin;
+  Label m_parameter1Label;
+  Label m_parameter2Label;
+  Label m_colorLabel;
+  ImageButton m_cancel;
+  ImageButton m_apply;
+  // Its colour starts white and stays from one opening to the next.
+  ColorSwatch m_swatch;
+  Controls m_controls;
   Cell m_target;
   int m_targetMenuId = 0;
 };

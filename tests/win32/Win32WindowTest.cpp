@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/win32/Unicode.h"
+#include "platform/win32/Win32Tray.h"
 #include "platform/win32/Win32WindowFactory.h"
 #include "win32/MessagePump.h"
 
@@ -71,6 +72,13 @@ class RecordingEvents final : public WindowEvents {
   void FormMouseUp(MouseButton button, Point point) override {
     mouse.push_back("up " + Text(button) + " " + Text(point));
   }
+  void FormMouseDoubleClick(MouseButton button, Point point) override {
+    if (!tellsDoubleClicks) {
+      WindowEvents::FormMouseDoubleClick(button, point);
+      return;
+    }
+    mouse.push_back("double " + Text(button) + " " + Text(point));
+  }
   void FormTrayClick(MouseButton button) override { trayClicks.push_back(Text(button)); }
   void FormTaskbarCreated() override { ++taskbarCreations; }
   void FormHotkey(int hotkeyId) override {
@@ -83,6 +91,8 @@ class RecordingEvents final : public WindowEvents {
   }
 
   Throw raise = Throw::Nothing;
+  // Off: the form keeps the default, which takes a double click as a press.
+  bool tellsDoubleClicks = false;
   int paints = 0;
   int closes = 0;
   int endSessionQueries = 0;
@@ -357,16 +367,21 @@ TEST_F(Win32WindowTest, MouseMessagesBecomeEventsWithSignedClientCoordinates) {
     UINT message;
     int x, y;
     const char* event;
+    bool tellsDoubleClicks = false;
   };
   const Case cases[] = {
       {WM_MOUSEMOVE, 12, 34, "move 12,34"},
       {WM_MOUSEMOVE, -3, -70, "move -3,-70"},
       {WM_LBUTTONDOWN, 5, 6, "down left 5,6"},
-      {WM_LBUTTONDBLCLK, 5, 6, "down left 5,6"},  // a double click is a second press
+      {WM_LBUTTONDBLCLK, 5, 6, "down left 5,6"},  // by default a double click is a second press
       {WM_RBUTTONDOWN, 7, 8, "down right 7,8"},
       {WM_RBUTTONDBLCLK, 7, 8, "down right 7,8"},
       {WM_MBUTTONDOWN, 9, 10, "down middle 9,10"},
       {WM_MBUTTONDBLCLK, 9, 10, "down middle 9,10"},
+      {WM_LBUTTONDOWN, 5, 6, "down left 5,6", true},
+      {WM_LBUTTONDBLCLK, 5, 6, "double left 5,6", true},
+      {WM_RBUTTONDBLCLK, 7, -8, "double right 7,-8", true},
+      {WM_MBUTTONDBLCLK, 9, 10, "double middle 9,10", true},
       {WM_LBUTTONUP, -40, 300, "up left -40,300"},
       {WM_RBUTTONUP, 250, -1, "up right 250,-1"},
       {WM_MBUTTONUP, 0, 0, "up middle 0,0"},
@@ -376,6 +391,7 @@ TEST_F(Win32WindowTest, MouseMessagesBecomeEventsWithSignedClientCoordinates) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.event);
     m_events.mouse.clear();
+    m_events.tellsDoubleClicks = c.tellsDoubleClicks;
     PostMessageW(hwnd, c.message, 0, MAKELPARAM(c.x, c.y));
     PumpUntil([&] { return !m_events.mouse.empty(); }, 1000);
     EXPECT_EQ(m_events.mouse, std::vector<std::string>{c.event});
@@ -436,7 +452,7 @@ TEST_F(Win32WindowTest, TrayCallbackReportsPressesOnly) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.mouseMessage);
     m_events.trayClicks.clear();
-    PostMessageW(hwnd, 1044, 1034, c.mouseMessage);
+    PostMessageW(hwnd, kTrayCallbackMessage, kTrayIconId, c.mouseMessage);
     PumpFor(20);
     EXPECT_EQ(m_events.trayClicks, c.clicks);
     EXPECT_TRUE(m_events.mouse.empty()) << "the icon's mouse is not the window's";

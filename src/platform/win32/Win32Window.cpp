@@ -199,19 +199,19 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
       Guarded([this, lParam] { m_events.FormMouseMove(ClientPoint(lParam)); });
       return 0;
-    // A double click is a second press: the class has CS_DBLCLKS, so the second press of a
-    // quick pair comes as a DBLCLK message instead of a DOWN.
+    // The class has CS_DBLCLKS, so the second press of a quick pair comes as a DBLCLK message
+    // instead of a DOWN; the form decides whether it is more than a press.
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      OnButtonDown(MouseButton::Left, lParam);
+      OnButtonDown(MouseButton::Left, lParam, message == WM_LBUTTONDBLCLK);
       return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
-      OnButtonDown(MouseButton::Right, lParam);
+      OnButtonDown(MouseButton::Right, lParam, message == WM_RBUTTONDBLCLK);
       return 0;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-      OnButtonDown(MouseButton::Middle, lParam);
+      OnButtonDown(MouseButton::Middle, lParam, message == WM_MBUTTONDBLCLK);
       return 0;
     case WM_LBUTTONUP:
       OnButtonUp(MouseButton::Left, lParam);
@@ -283,9 +283,15 @@ void Win32Window::OnClose() {
 
 // The capture makes the release reach this window wherever it happens, so that it always ends
 // the gesture.
-void Win32Window::OnButtonDown(MouseButton button, LPARAM lParam) {
+void Win32Window::OnButtonDown(MouseButton button, LPARAM lParam, bool doubleClick) {
   if (button == MouseButton::Left) SetCapture(m_hwnd);
-  Guarded([this, button, lParam] { m_events.FormMouseDown(button, ClientPoint(lParam)); });
+  Guarded([this, button, lParam, doubleClick] {
+    if (doubleClick) {
+      m_events.FormMouseDoubleClick(button, ClientPoint(lParam));
+    } else {
+      m_events.FormMouseDown(button, ClientPoint(lParam));
+    }
+  });
 }
 
 // Released before the handler runs: a launch from it should not start with the mouse captured.

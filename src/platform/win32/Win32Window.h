@@ -61,7 +61,7 @@ class Win32Window final : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
   void OnClose();
-  void OnButtonDown(MouseButton button, LPARAM lParam);
+  void OnButtonDown(MouseButton button, LPARAM lParam, bool doubleClick);
   void OnButtonUp(MouseButton button, LPARAM lParam);
   void OnTrayCallback(LPARAM mouseMessage);
   void OnDropFiles(HDROP drop);

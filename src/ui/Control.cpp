@@ -1,0 +1,37 @@
+#include "ui/Control.h"
+
+namespace tarnwick {
+
+Rect Label::Bounds(const Skin& skin) const {
+  const int w = width != kFitText ? width : skin.measure.TextWidth(skin.font, text);
+  return {origin.x, origin.y, origin.x + w, origin.y + kHeight};
+}
+
+void Label::Paint(Canvas& canvas, const Skin& skin) const {
+  canvas.SetFont(skin.font);
+  canvas.TextInRect(Bounds(skin), origin, text, enabled ? skin.text : kDisabledText, skin.background);
+}
+
+void Controls::Paint(Canvas& canvas) const {
+  for (const Control* control : m_controls) control->Paint(canvas);
+}
+
+bool Controls::MouseDown(MouseButton button, Point point) {
+  bool acted = false;
+  for (Control* control : m_controls) acted = control->MouseDown(button, point) || acted;
+  return acted;
+}
+
+bool Controls::MouseUp(MouseButton button, Point point) {
+  bool acted = false;
+  for (Control* control : m_controls) acted = control->MouseUp(button, point) || acted;
+  return acted;
+}
+
+bool Controls::MouseDoubleClick(MouseButton button, Point point) {
+  bool acted = false;
+  for (Control* control : m_controls) acted = control->MouseDoubleClick(button, point) || acted;
+  return acted;
+}
+
+}  // namespace tarnwick
