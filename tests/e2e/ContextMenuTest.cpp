@@ -17,6 +17,7 @@ namespace {
 constexpr const wchar_t* kMenuWindowClass = L"TTarnwick";
 constexpr const wchar_t* kContextMenuClass = L"TAMenu";
 constexpr const wchar_t* kAddSpecialClass = L"TAddSpecial";
+constexpr COLORREF kHighlight = 0x800000;  // the default colour of the entry under the cursor
 // The first file dialog of a Wine prefix sets up the shell's folders, which takes seconds on a
 // loaded machine.
 constexpr Milliseconds kFileDialogTimeout = 30s;
@@ -95,10 +96,20 @@ protected:
         return painted ? context : nullptr;
     }
 
-    // Moves onto entry `index` of the context menu and clicks it.
+    // Moves onto entry `index` until it is highlighted (the menu has seen the move: a click
+    // before any move runs nothing), and clicks it. A move onto the very point the cursor was
+    // warped to may reach no window under Wine, so the cursor goes on moving within the entry,
+    // as a hand on a mouse does.
     static void Choose(HWND context, int index) {
         const RECT r = WindowRect(context);
-        EXPECT_TRUE(PushCursorTo(r.left + 40, r.top + 20 * index + 10));
+        const int y = r.top + 20 * index + 10;
+        const auto highlighted = [&] { return ScreenPixel(r.right - 6, y) == kHighlight; };
+        bool hot = false;
+        for (int x = r.left + 40; !hot && x < r.left + 70; x += 10) {
+            PushCursorTo(x, y);
+            hot = WaitUntil(highlighted, 1s);
+        }
+        EXPECT_TRUE(hot) << "entry " << index << " is not highlighted";
         ClickLeftButton();
     }
 
@@ -121,7 +132,7 @@ protected:
         Choose(context, 11);  // Save
         std::optional<std::string> ini;
         // Every save writes the "Language" key, which the file written by the test lacks.
-        WaitUntil([&] { return (ini = ReadIni()).has_value() && ini->find("\r\nLanguage=") != std::string::npos; }, 2s);
+        WaitUntil([&] { return (ini = ReadIni()).has_value() && ini->find("\r\nLanguage=") != std::string::npos; }, 5s);
         return ini.value_or("");
     }
 
