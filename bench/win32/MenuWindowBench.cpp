@@ -76,6 +76,8 @@ class PrintedDialogs final : public Dialogs {
   bool Confirm(const std::string&, const std::string&) override { return false; }
   std::vector<std::string> ChooseFiles() override { return {}; }
   std::optional<Color> PickColor(Color) override { return std::nullopt; }
+  std::optional<FontSpec> PickFont(const FontSpec&) override { return std::nullopt; }
+  std::optional<std::string> ChooseSettingsFile(const std::string&) override { return std::nullopt; }
 };
 
 double Milliseconds(Clock::duration duration) {

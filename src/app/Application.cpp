@@ -31,6 +31,8 @@ void Application::Start() {
   // Item hotkeys arrive at the menu window, so the items load once it exists.
   m_hotkeys.SetWindow(&m_menuWindow->FormWindow());
   m_session.Load(m_options->WindowFont());
+  m_options->SettingsLoaded();
+  m_options->AttachMenuWindow(*m_menuWindow);
   m_menuWindow->ShowResting();
   // Both made before either window, as each command of the one may open the other.
   m_addSpecial = std::make_unique<TAddSpecial>(m_platform, m_session, *m_menuWindow);

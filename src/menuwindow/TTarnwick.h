@@ -28,7 +28,7 @@ class TTarnwick final : public WindowEvents, public MenuWindowControl {
   void ShowResting();
   void AttachContextMenu(ContextMenuControl& contextMenu) { m_contextMenu = &contextMenu; }
   // Takes copies of the display colours and the menu font (the Display page's Apply).
-  void ApplyDisplaySettings();
+  void ApplyDisplaySettings() override;
 
   Window& FormWindow() { return *m_window; }
   const MenuGrid& Grid() const { return m_grid; }

@@ -50,6 +50,7 @@ class ItemTable {
   int FindItemById(int itemId) const;
 
   void MoveItem(size_t position, int column, int row);
+  void SetItemColor(size_t position, Color color) { m_items[position].ItemColor = color; }
   void SwapCells(size_t first, size_t second);
 
   // Grid size per menu position; exactly one entry per menu of the menu list.

@@ -1,40 +1,104 @@
 #pragma once
 
+#include <array>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "activation/Activation.h"
 #include "app/Session.h"
+#include "options/AboutPage.h"
+#include "options/DisplayPage.h"
+#include "options/GeneralPage.h"
 #include "platform/Platform.h"
+#include "ui/Control.h"
+#include "ui/ImageControls.h"
 #include "ui/WindowControls.h"
 
 namespace tarnwick {
 
+// A tab of the options window: a 90 x 20 (or narrower) picture with its caption centred on it.
+// A single click (a press and a release on it) runs its action; the second press of a double
+// click does nothing.
+class OptionsTab final : public Control {
+ public:
+  OptionsTab(const Skin& skin, const Rect& bounds, std::function<void()> action);
+  void SetCaption(std::string caption) { m_caption = std::move(caption); }
+  void SetPressed(bool pressed) { m_pressed = pressed; }
+  const Rect& Bounds() const { return m_bounds; }
+
+  void Paint(Canvas& canvas) const override;
+  bool MouseDown(MouseButton button, Point point) override;
+  bool MouseUp(MouseButton button, Point point) override;
+  bool MouseDoubleClick(MouseButton, Point) override { return false; }
+
+ private:
+  const Skin& m_skin;
+  Rect m_bounds;
+  std::function<void()> m_action;
+  std::string m_caption;
+  bool m_pressed = false;  // the tab of the page in front
+  bool m_down = false;     // a press on it waits for its release
+};
+
 // The options window: the main window of the program; closing it ends the application. It
-// hosts the tray icon and the trigger timer, whose events it hands to activation.
+// hosts the tray icon and the trigger timer, whose events it hands to activation. What the
+// user sees is a borderless window in the menu colours with five tabs over five pages; each
+// page is a class of its own, and this window owns the frame, the tabs and page switching.
 class TOptions final : public WindowEvents, public ItemEditorControl {
  public:
   static constexpr int kWidth = 418;
   static constexpr int kHeight = 330;
+  // Where every page panel lies, in client pixels.
+  static constexpr Rect kPageBounds{8, 40, 408, 289};
 
   TOptions(Platform& platform, Session& session, Activation& activation);
 
-  // Creates the window, hidden.
+  // Creates the window, hidden, on the About page.
   void FormCreate();
+  // The settings are loaded: the colour swatches take their colours, the captions their texts.
+  void SettingsLoaded();
+  // The window that Apply hands the colours and the font to.
+  void AttachMenuWindow(MenuWindowControl& menu) { m_menu = &menu; }
   void ShowAtStartIfNeeded();
+  // Brings a page to the front and shows the window.
   void ShowPage(OptionsPage page);
 
   // Writes the whole configuration file; see Session::Save.
   bool SaveSettings() { return m_session.Save(); }
 
+  // The page switches: the tabs' actions and the context menu's way in.
+  void IGeneralClick() { SelectPage(OptionsPage::General); }
+  void IDisplayClick() { SelectPage(OptionsPage::Display); }
+  void IPopupClick() { SelectPage(OptionsPage::Popup); }
+  void IMenuItemClick() { SelectPage(OptionsPage::MenuItem); }
+  void IAboutClick() { SelectPage(OptionsPage::About); }
+
+  // Apply: stores a pending item edit (stopping if the editor refuses it), recolours the
+  // items that wore the old text colour, takes the chosen colours into the settings, gives
+  // the colours and the font to the menu window, refreshes it and hides this window.
+  void ApplyOptions();
+  // Stores the item editor's pending edit; false when the editor refused it (having told the
+  // user why). Until the item editor is there, nothing is pending.
+  void SetItemEditorCommit(std::function<bool()> commit) { m_commitItemEditor = std::move(commit); }
+
+  void FormShow();
+  void FormHide();
   void FormPaint(Canvas& canvas) override;
   void FormClose() override;
   void FormQueryEndSession() override;
   void FormTimer(int timerId) override { m_activation.Timer(timerId); }
   void FormTrayClick(MouseButton button) override { m_activation.TrayClick(button); }
   void FormTaskbarCreated() override { m_activation.TaskbarCreated(); }
+  void FormMouseDown(MouseButton button, Point point) override;
+  void FormMouseUp(MouseButton button, Point point) override;
+  void FormMouseDoubleClick(MouseButton button, Point point) override;
 
   Window& FormWindow() { return *m_window; }
   OptionsPage Page() const { return m_page; }
+  GeneralPage& General() { return m_general; }
+  DisplayPage& Display() { return m_display; }
+  AboutPage& About() { return m_about; }
 
   // The item editor's cell. The editor itself comes with the Menu Item page; the cell is kept
   // so that the commands that set it need no change then.
@@ -44,13 +108,33 @@ class TOptions final : public WindowEvents, public ItemEditorControl {
   const FontSpec& WindowFont() const { return m_windowFont; }
 
  private:
+  void SelectPage(OptionsPage page);
+  void PaintTabs();
+  void Show();
+  void Hide();
+  // Captions and the skin from the language texts and the settings as they are now.
+  void UpdateTexts();
+  void UpdateSkin();
+  void LanguageChosen();
+  // The controls of the page in front, or null for a page without any.
+  Controls* PageControls();
+
   Platform& m_platform;
   Session& m_session;
   Activation& m_activation;
+  MenuWindowControl* m_menu = nullptr;
   std::unique_ptr<Window> m_window;
   FontSpec m_windowFont;
-  OptionsPage m_page = OptionsPage::General;
+  OptionsPage m_page = OptionsPage::About;
   EditorCell m_editCell;
+  std::function<bool()> m_commitItemEditor;
+  Skin m_skin;
+  GeneralPage m_general;
+  DisplayPage m_display;
+  AboutPage m_about;
+  std::array<std::unique_ptr<OptionsTab>, 5> m_tabs;
+  ImageButton m_apply;
+  Controls m_frame;
 };
 
 }  // namespace tarnwick

@@ -29,6 +29,8 @@ class Canvas {
   virtual void OpaqueText(Point origin, std::string_view utf8, Color text, Color background) = 0;
   // Picture `index` of the shared image list, with its mask, at origin. Callers check the index.
   virtual void DrawImage(int index, Point origin) = 0;
+  // The program's own 32 x 32 icon at origin.
+  virtual void DrawApplicationIcon(Point origin) = 0;
 };
 
 // Measures text outside painting (column widths are worked out before a window is sized).
@@ -40,6 +42,8 @@ class TextMeasure {
   virtual ~TextMeasure() = default;
 
   virtual int TextWidth(const FontSpec& font, std::string_view utf8) = 0;
+  // Height in pixels of a line of text in the font.
+  virtual int TextHeight(const FontSpec& font, std::string_view utf8) = 0;
 };
 
 }  // namespace tarnwick

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Font.h"
 #include "model/Geometry.h"
 
 namespace tarnwick {
@@ -28,6 +29,12 @@ class Dialogs {
   virtual std::vector<std::string> ChooseFiles() = 0;
   // The system colour chooser, preset to a colour; nullopt when cancelled.
   virtual std::optional<Color> PickColor(Color initial) = 0;
+  // The system font chooser, preset to a font: face, point size, bold and italic; nullopt
+  // when cancelled.
+  virtual std::optional<FontSpec> PickFont(const FontSpec& initial) = 0;
+  // The file-open dialog for one existing settings file (*.ini), preset to a path; nullopt
+  // when cancelled.
+  virtual std::optional<std::string> ChooseSettingsFile(const std::string& initial) = 0;
 };
 
 }  // namespace tarnwick

@@ -16,6 +16,7 @@ constexpr std::array kEnglish = std::to_array<LanguageTexts::Entry>({
     {"Language", "English", Kind::Fixed},
     {"About1", "For more informations and updates, please visit:", Kind::Current},
     {"About2", "Any bugs and suggestions, please submit to:", Kind::Current},
+    {"About3", "Tarnwick is free to use and to pass on, unchanged and free of charge. It comes with no warranty of any kind.", Kind::Current},
     {"General", "General", Kind::Current},
     {"Display", "Display", Kind::Current},
     {"Popup", "Popup", Kind::Current},

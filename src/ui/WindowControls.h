@@ -19,6 +19,8 @@ class MenuWindowControl {
   virtual void HideMenu() = 0;
   // After an edit: re-place and repaint the menu if it is showing.
   virtual void RefreshIfVisible() = 0;
+  // Takes copies of the display colours and the menu font of the settings (Apply).
+  virtual void ApplyDisplaySettings() = 0;
   // Showing a menu, not the 1 x 1 resting window.
   virtual bool IsMenuVisible() const = 0;
   // The window itself is visible (the resting pixel counts).

@@ -427,3 +427,92 @@ TEST_F(ContextMenuTest, ExitWithAutosaveSavesTheEdits) {
 
 }  // namespace
 }  // namespace tarnwick::e2e
+
+namespace tarnwick::e2e {
+namespace {
+
+constexpr int kOptions = 10;
+
+// Client points of the options window, which opens on the General page from "Options".
+constexpr POINT kAutosaveBox{8 + 12 + 8, 40 + 36 + 8};
+constexpr POINT kDisplayTab{150, 18};
+constexpr POINT kBackgroundSwatch{8 + 368 + 9, 40 + 60 + 9};
+constexpr POINT kApply{332 + 8, 296 + 8};
+
+class OptionsWindowTest : public ContextMenuTest {
+protected:
+    // With autosave on, which the General page's box then turns off.
+    HWND OpenOptions() {
+        HWND context = OpenOnRow(1, true);
+        if (context == nullptr) return nullptr;
+        Choose(context, kOptions);
+        HWND options = m_app->WaitForWindow(kOptionsWindowClass);
+        if (options == nullptr || !WaitUntil([&] { return IsShown(options); }, 2s)) return nullptr;
+        m_options = WindowRect(options);
+        return options;
+    }
+    void ClickAt(POINT client) {
+        EXPECT_TRUE(PushCursorTo(m_options.left + client.x, m_options.top + client.y));
+        ClickLeftButton();
+    }
+    HWND WaitForColorDialog() {
+        HWND dialog = nullptr;
+        WaitUntil(
+            [&] {
+                for (HWND window : TopLevelWindowsOf(m_app->Pid(), L"#32770")) {
+                    if (IsShown(window) && GetDlgItem(window, 706) != nullptr) dialog = window;
+                }
+                return dialog != nullptr;
+            },
+            kStartTimeout);
+        return dialog;
+    }
+
+    RECT m_options{};
+};
+
+TEST_F(OptionsWindowTest, TheAutosaveBoxChangesWhatTheNextSaveWritesAndTheCloseThenWritesNothing) {
+    HWND options = OpenOptions();
+    ASSERT_NE(options, nullptr);
+    ClickAt(kAutosaveBox);
+    ClickAt(kApply);
+    ASSERT_TRUE(WaitUntil([&] { return !IsShown(options); }, 2s)) << "Apply hides the window";
+    HWND context = PopUpAndRightClick(1);
+    ASSERT_NE(context, nullptr);
+    const std::string saved = SaveAndRead(context);
+    EXPECT_NE(saved.find("\r\nAutosave=0\r\n"), std::string::npos) << saved;
+    EXPECT_EQ(m_app->Close(), std::optional<DWORD>(0));
+    EXPECT_EQ(ReadIni(), std::optional<std::string>(saved)) << "autosave is off: closing leaves the file";
+}
+
+TEST_F(OptionsWindowTest, ABackgroundColourAppliedRecoloursThePoppedUpMenu) {
+    HWND options = OpenOptions();
+    ASSERT_NE(options, nullptr);
+    ClickAt(kDisplayTab);
+    ClickAt(kBackgroundSwatch);
+    HWND dialog = WaitForColorDialog();
+    ASSERT_NE(dialog, nullptr) << "the colour chooser opens";
+    SetDlgItemTextW(dialog, 706, L"255");
+    SetDlgItemTextW(dialog, 707, L"128");
+    SetDlgItemTextW(dialog, 708, L"0");
+    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || !IsShown(dialog); }, 2s));
+    ClickAt(kApply);
+    ASSERT_TRUE(WaitUntil([&] { return !IsShown(options); }, 2s)) << "Apply hides the window";
+
+    const SIZE screen = ScreenSize();
+    ASSERT_TRUE(PushCursorTo(screen.cx - 1, screen.cy - 1));
+    // The free top cell of the popped-up menu shows the background.
+    const COLORREF orange = RGB(255, 128, 0);
+    const bool recoloured = WaitUntil(
+        [&] {
+            const RECT r = WindowRect(m_menu);
+            return IsShown(m_menu) && r.bottom - r.top > 1 && ScreenPixel(r.left + 30, r.top + 10) == orange;
+        },
+        2s);
+    const RECT r = WindowRect(m_menu);
+    EXPECT_TRUE(recoloured) << std::hex << ScreenPixel(r.left + 30, r.top + 10);
+}
+
+}  // namespace
+}  // namespace tarnwick::e2e

@@ -184,6 +184,8 @@ void RecordingCanvas::DrawImage(int index, Point origin) {
   calls.push_back("image " + std::to_string(index) + " @" + Text(origin));
 }
 
+void RecordingCanvas::DrawApplicationIcon(Point origin) { calls.push_back("application icon @" + Text(origin)); }
+
 std::unique_ptr<Window> FakeWindowFactory::Create(const WindowSpec& spec, WindowEvents& events) {
   if (spec.className == failForClass) throw std::runtime_error("Cannot create window " + spec.className);
   m_windows.push_back(std::make_unique<FakeWindow>(spec, events));

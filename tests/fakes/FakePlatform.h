@@ -88,6 +88,18 @@ class FakeDialogs final : public Dialogs {
     colorPresets.push_back(initial);
     return chosenColor;
   }
+  std::optional<FontSpec> chosenFont;
+  std::vector<FontSpec> fontPresets;
+  std::optional<FontSpec> PickFont(const FontSpec& initial) override {
+    fontPresets.push_back(initial);
+    return chosenFont;
+  }
+  std::optional<std::string> chosenSettingsFile;
+  std::vector<std::string> settingsFilePresets;
+  std::optional<std::string> ChooseSettingsFile(const std::string& initial) override {
+    settingsFilePresets.push_back(initial);
+    return chosenSettingsFile;
+  }
 };
 
 class FakeEditBox final : public EditBox {
@@ -207,6 +219,7 @@ class RecordingCanvas final : public Canvas {
   void TextInRect(const Rect& rect, Point origin, std::string_view utf8, Color text, Color fill) override;
   void OpaqueText(Point origin, std::string_view utf8, Color text, Color background) override;
   void DrawImage(int index, Point origin) override;
+  void DrawApplicationIcon(Point origin) override;
 
  private:
   FontSpec m_font;
@@ -215,6 +228,11 @@ class RecordingCanvas final : public Canvas {
 class FakeTextMeasure final : public TextMeasure {
  public:
   int TextWidth(const FontSpec& font, std::string_view utf8) override { return FakeTextWidth(font, utf8); }
+  // Text is twice its point size high, unless heightOf says otherwise.
+  std::function<int(const FontSpec&)> heightOf;
+  int TextHeight(const FontSpec& font, std::string_view) override {
+    return heightOf ? heightOf(font) : font.Size * 2;
+  }
 };
 
 class FakeShell final : public Shell {

@@ -30,6 +30,8 @@ class RecordingDialogs final : public Dialogs {
   bool Confirm(const std::string&, const std::string&) override { return false; }
   std::vector<std::string> ChooseFiles() override { return {}; }
   std::optional<Color> PickColor(Color) override { return std::nullopt; }
+  std::optional<FontSpec> PickFont(const FontSpec&) override { return std::nullopt; }
+  std::optional<std::string> ChooseSettingsFile(const std::string&) override { return std::nullopt; }
   std::vector<std::string> errors;
 };
 

@@ -81,4 +81,11 @@ void GdiCanvas::DrawImage(int index, Point origin) {
   ImageList_Draw(m_images, index, m_dc, origin.x, origin.y, ILD_NORMAL);
 }
 
+void GdiCanvas::DrawApplicationIcon(Point origin) {
+  // LR_SHARED: the system keeps the icon for the module's life, so it is not destroyed here.
+  const auto icon = static_cast<HICON>(
+      LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, 32, 32, LR_SHARED));
+  if (icon != nullptr) DrawIconEx(m_dc, origin.x, origin.y, icon, 32, 32, 0, nullptr, DI_NORMAL);
+}
+
 }  // namespace tarnwick

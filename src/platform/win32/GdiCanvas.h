@@ -25,6 +25,7 @@ class GdiCanvas final : public Canvas {
   void TextInRect(const Rect& rect, Point origin, std::string_view utf8, Color text, Color fill) override;
   void OpaqueText(Point origin, std::string_view utf8, Color text, Color background) override;
   void DrawImage(int index, Point origin) override;
+  void DrawApplicationIcon(Point origin) override;
 
  private:
   HDC m_dc;

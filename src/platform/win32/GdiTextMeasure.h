@@ -13,6 +13,7 @@ class GdiTextMeasure final : public TextMeasure {
   explicit GdiTextMeasure(GdiFontCache& fonts = GdiFontCache::Shared());
 
   int TextWidth(const FontSpec& font, std::string_view utf8) override;
+  int TextHeight(const FontSpec& font, std::string_view utf8) override;
 
  private:
   GdiFontCache& m_fonts;

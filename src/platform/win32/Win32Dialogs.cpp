@@ -4,6 +4,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -101,6 +102,50 @@ std::optional<Color> Win32Dialogs::PickColor(Color initial) {
   dialog.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
   if (!ChooseColorW(&dialog)) return std::nullopt;
   return static_cast<Color>(dialog.rgbResult);
+}
+
+std::optional<FontSpec> Win32Dialogs::PickFont(const FontSpec& initial) {
+  LOGFONTW font{};
+  HDC screen = GetDC(nullptr);
+  font.lfHeight = -MulDiv(initial.Size, screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 96, 72);
+  if (screen != nullptr) ReleaseDC(nullptr, screen);
+  font.lfWeight = initial.Bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = initial.Italic ? TRUE : FALSE;
+  font.lfCharSet = DEFAULT_CHARSET;
+  const std::wstring face = Widen(initial.Face);
+  wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  CHOOSEFONTW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = GetActiveWindow();
+  dialog.lpLogFont = &font;
+  dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+  if (!ChooseFontW(&dialog)) return std::nullopt;
+  FontSpec chosen;
+  chosen.Face = Narrow(font.lfFaceName);
+  chosen.Size = dialog.iPointSize / 10;
+  chosen.Bold = font.lfWeight >= FW_BOLD;
+  chosen.Italic = font.lfItalic != FALSE;
+  return chosen;
+}
+
+std::optional<std::string> Win32Dialogs::ChooseSettingsFile(const std::string& initial) {
+  FileNames names;
+  const std::wstring preset = Widen(initial);
+  if (preset.size() < names.buffer.size()) std::copy(preset.begin(), preset.end(), names.buffer.begin());
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = GetActiveWindow();
+  dialog.lpstrFilter = L"Tarnwick Settings (*.ini)\0*.ini\0";
+  dialog.lpstrFile = names.buffer.data();
+  dialog.nMaxFile = static_cast<DWORD>(names.buffer.size());
+  dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLEHOOK |
+                 OFN_ENABLESIZING;
+  dialog.lpfnHook = FileDialogHook;
+  dialog.lCustData = reinterpret_cast<LPARAM>(&names);
+  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  std::string path = Narrow(dialog.lpstrFile);
+  if (path.empty()) return std::nullopt;
+  return path;
 }
 
 void Win32Dialogs::ShowError(const std::string& message) {

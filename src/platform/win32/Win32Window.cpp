@@ -340,8 +340,26 @@ void Win32Window::Paint() {
   HDC dc = BeginPaint(m_hwnd, &paint);
   std::optional<std::string> error;
   if (dc != nullptr) {
-    GdiCanvas canvas(dc, m_images);
-    error = Catch([this, &canvas] { m_events.FormPaint(canvas); });
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    // Drawn into a memory bitmap and copied to the screen in one step, so that a window being
+    // shown or switched never shows half painted (no flicker of the fills under the texts).
+    UniqueMemoryDc memory(CreateCompatibleDC(dc));
+    UniqueGdiObject<HBITMAP> bitmap(
+        memory ? CreateCompatibleBitmap(dc, client.right - client.left, client.bottom - client.top) : nullptr);
+    if (bitmap) {
+      SelectedObject selected(memory.Get(), bitmap.Get());
+      {
+        GdiCanvas canvas(memory.Get(), m_images);
+        error = Catch([this, &canvas] { m_events.FormPaint(canvas); });
+      }
+      const RECT& area = paint.rcPaint;
+      BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory.Get(), area.left,
+             area.top, SRCCOPY);
+    } else {
+      GdiCanvas canvas(dc, m_images);
+      error = Catch([this, &canvas] { m_events.FormPaint(canvas); });
+    }
   }
   EndPaint(m_hwnd, &paint);
   // Shown only after EndPaint: the box runs a modal loop, and an open paint would hold the
