@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "storage/Configuration.h"
 #include "storage/IniFile.h"
@@ -115,8 +116,8 @@ std::string SampleConfigurationBytes(int itemCount, const AnsiCodePage& ansi, Sa
   for (size_t m = 0; m < kMenuNames.size(); ++m) {
     sample.menus.Add(std::string(kMenuNames[m]), static_cast<int>(m));
   }
-  sample.table.MenuColumns.assign(kMenuNames.size(), kColumnsPerMenu);
-  sample.table.MenuRows.assign(kMenuNames.size(), 1);
+  sample.table.SetGridSizes(std::vector<int>(kMenuNames.size(), kColumnsPerMenu),
+                            std::vector<int>(kMenuNames.size(), 1));
   for (int i = 0; i < itemCount; ++i) {
     sample.table.AddItem(SampleItem(i, i % static_cast<int>(kMenuNames.size()), extras));
   }

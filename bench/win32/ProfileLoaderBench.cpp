@@ -123,8 +123,8 @@ void ProfileLoad(ProfileReader& ini, LoadedConfiguration& loaded) {
   if (loaded.menus.Count() == 0) loaded.menus.Add(kDefaultMenuName, 0);
 
   ItemTable& items = loaded.table;
-  items.MenuColumns = ProfileGridSizes(ini, "Menu Column", "Column", loaded.menus);
-  items.MenuRows = ProfileGridSizes(ini, "Menu Row", "Row", loaded.menus);
+  items.SetGridSizes(ProfileGridSizes(ini, "Menu Column", "Column", loaded.menus),
+                     ProfileGridSizes(ini, "Menu Row", "Row", loaded.menus));
   for (const std::string& section : ini.SectionNames()) {
     if (IsReservedExactly(section)) continue;
     Item item;
@@ -142,7 +142,7 @@ void ProfileLoad(ProfileReader& ini, LoadedConfiguration& loaded) {
     item.ItemColor = static_cast<Color>(ini.ReadInt(section, "Color", static_cast<int32_t>(s.Text)));
     item.Column = ini.ReadInt(section, "Column", 0);
     item.Row = ini.ReadInt(section, "Row", 0);
-    item.MenuId = ini.ReadInt(section, "Type", items.CurrentMenuId);
+    item.MenuId = ini.ReadInt(section, "Type", items.CurrentMenuId());
     items.AddItem(std::move(item));
   }
 }

@@ -43,9 +43,9 @@ void TAMenu::Open(Point screen) {
   state.screen = m_platform.screen.ScreenSize();
   state.menuWindow = {menuBounds.Width(), menuBounds.Height()};
   state.hot = m_menu.HotCell();
-  const size_t position = m_session.Menus().MenuPositionOfId(table.CurrentMenuId);
-  state.rows = position < table.MenuRows.size() ? table.MenuRows[position] : 1;
-  state.columns = position < table.MenuColumns.size() ? table.MenuColumns[position] : 1;
+  const size_t position = m_session.Menus().MenuPositionOfId(table.CurrentMenuId());
+  state.rows = position < table.MenuRows().size() ? table.MenuRows()[position] : 1;
+  state.columns = position < table.MenuColumns().size() ? table.MenuColumns()[position] : 1;
   state.locked = m_session.Flags().MenuLocked;
   state.popupsDisabled = m_session.Flags().PopupsDisabled;
   m_entries = ContextCommands::Entries(state, m_session.Texts());
@@ -97,7 +97,7 @@ void TAMenu::FormClick() {
   const int hot = m_hover.HotEntry();
   if (hot < 0 || hot >= static_cast<int>(m_entries.size()) || m_entries[hot].IsBar()) return;
   const ContextCommand command = *m_entries[hot].command;
-  const CommandTarget target{m_menu.HotCell(), m_session.Table().CurrentMenuId};
+  const CommandTarget target{m_menu.HotCell(), m_session.Table().CurrentMenuId()};
   Hide();
   m_commands.Run(command, target);
 }

@@ -60,18 +60,15 @@ void TTarnwick::ApplyDisplaySettings() {
 // ---- Layout and placement ----
 
 void TTarnwick::ComputeColumnWidths() {
-  const int menuId = m_table.CurrentMenuId;
+  const int menuId = m_table.CurrentMenuId();
   const int columns = std::max(m_table.ColumnsOf(menuId), 1);
   m_grid.columnWidths = tarnwick::ComputeColumnWidths(m_table, menuId, columns, m_platform.measure, m_menuFont);
   m_grid.rows = std::max(m_table.RowsOf(menuId), 1);
 }
 
-Cell TTarnwick::HotCell() const { return {m_table.HotColumn, m_table.HotRow}; }
+Cell TTarnwick::HotCell() const { return m_table.HotCell(); }
 
-void TTarnwick::SetHotCell(Cell cell) {
-  m_table.HotColumn = cell.column;
-  m_table.HotRow = cell.row;
-}
+void TTarnwick::SetHotCell(Cell cell) { m_table.SetHotCell(cell); }
 
 void TTarnwick::ResetMouseState() {
   SetHotCell({});
@@ -92,7 +89,7 @@ void TTarnwick::ShowMenuAt(int x, int y, int trigger) {
   ResetMouseState();
 
   if (trigger >= 0 && trigger < kTriggerCount) {
-    m_table.CurrentMenuId = options.TriggerMenuIds[static_cast<size_t>(trigger)];
+    m_table.SetCurrentMenu(options.TriggerMenuIds[static_cast<size_t>(trigger)]);
     m_activeTrigger = trigger;
     m_anchor = {x, y};
   }
@@ -128,7 +125,7 @@ MenuView TTarnwick::View() const {
   const Rect bounds = m_window->Bounds();
   return MenuView{m_table,
                   m_grid,
-                  m_table.CurrentMenuId,
+                  m_table.CurrentMenuId(),
                   {bounds.Width(), bounds.Height()},
                   m_colors,
                   m_menuFont,
@@ -201,13 +198,13 @@ void TTarnwick::FormMouseUp(MouseButton button, Point point) {
 
   if (!release.dragged) {
     if (button != MouseButton::Left) return;
-    const int position = m_table.FindItemAt(hot.column, hot.row, m_table.CurrentMenuId);
+    const int position = m_table.FindItemAt(hot.column, hot.row, m_table.CurrentMenuId());
     if (position >= 0) LaunchItem(static_cast<size_t>(position));
     if (m_session.Options().Tarnwik) HideMenu();
     return;
   }
   if (m_grid.Contains(release.source) && m_grid.Contains(hot)) {
-    DragCell(m_table, m_table.CurrentMenuId, release.source, hot);
+    DragCell(m_table, m_table.CurrentMenuId(), release.source, hot);
   }
   RefreshIfVisible();
 }
@@ -244,9 +241,10 @@ void TTarnwick::FormDropFiles(Point point, bool inClient, const std::vector<std:
   if (files.empty()) return;
   if (inClient) FormMouseMove(point);
   // Every file asks for the same cell, so they fill its column upward in drop order.
-  const int column = std::max(m_table.HotColumn, 0);
-  const int row = std::max(m_table.HotRow, 0);
-  const int menuId = m_table.CurrentMenuId;
+  const Cell hot = HotCell();
+  const int column = std::max(hot.column, 0);
+  const int row = std::max(hot.row, 0);
+  const int menuId = m_table.CurrentMenuId();
   for (const std::string& file : files) AddItemFromFile(file, column, row, menuId);
   RefreshIfVisible();
 }

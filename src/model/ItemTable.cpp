@@ -8,7 +8,7 @@
 
 namespace tarnwick {
 
-size_t ItemTable::CellHash::operator()(const Cell& cell) const {
+size_t ItemTable::CellHash::operator()(const MenuCell& cell) const {
   const uint64_t key = (static_cast<uint64_t>(static_cast<uint32_t>(cell.menuId)) << 40) ^
                        (static_cast<uint64_t>(static_cast<uint32_t>(cell.column)) << 20) ^
                        static_cast<uint32_t>(cell.row);
@@ -18,20 +18,28 @@ size_t ItemTable::CellHash::operator()(const Cell& cell) const {
 ItemTable::ItemTable(const MenuList& menus, Icons& icons, HotkeyBinder& hotkeys)
     : m_menus(menus), m_icons(icons), m_hotkeys(hotkeys) {}
 
+size_t ItemTable::MenuCount() const { return std::max<size_t>(m_menus.Count(), 1); }
+
+void ItemTable::SetGridSizes(std::vector<int> columns, std::vector<int> rows) {
+  m_menuColumns = std::move(columns);
+  m_menuRows = std::move(rows);
+  m_menuColumns.resize(MenuCount(), 1);
+  m_menuRows.resize(MenuCount(), 1);
+}
+
 size_t ItemTable::PositionOf(int menuId) {
   // Keeps one entry per menu even if a caller added a menu without its grid size.
-  const size_t menuCount = std::max<size_t>(m_menus.Count(), 1);
-  if (MenuColumns.size() < menuCount) MenuColumns.resize(menuCount, 1);
-  if (MenuRows.size() < menuCount) MenuRows.resize(menuCount, 1);
+  if (m_menuColumns.size() < MenuCount()) m_menuColumns.resize(MenuCount(), 1);
+  if (m_menuRows.size() < MenuCount()) m_menuRows.resize(MenuCount(), 1);
   return m_menus.MenuPositionOfId(menuId);
 }
 
-int& ItemTable::ColumnsOf(int menuId) { return MenuColumns[PositionOf(menuId)]; }
-int& ItemTable::RowsOf(int menuId) { return MenuRows[PositionOf(menuId)]; }
+int& ItemTable::ColumnsOf(int menuId) { return m_menuColumns[PositionOf(menuId)]; }
+int& ItemTable::RowsOf(int menuId) { return m_menuRows[PositionOf(menuId)]; }
 
-void ItemTable::AppendColumn() { ++ColumnsOf(CurrentMenuId); }
+void ItemTable::AppendColumn() { ++ColumnsOf(m_currentMenuId); }
 
-bool ItemTable::Occupied(const Cell& cell) const { return m_occupancy.contains(cell); }
+bool ItemTable::Occupied(const MenuCell& cell) const { return m_occupancy.contains(cell); }
 
 void ItemTable::Occupy(const Item& item) { ++m_occupancy[{item.MenuId, item.Column, item.Row}]; }
 
@@ -73,14 +81,13 @@ void ItemTable::AddItem(Item item) {
   }
 
   item.ImageIndex = ResolveImageIndex(item);
-  item.ItemId = NextItemId++;
+  item.ItemId = m_nextItemId++;
   if (item.HotkeyKey != 0) m_hotkeys.RegisterHotkey(item.ItemId, item.HotkeyModifiers, item.HotkeyKey);
   // Descriptions name the item's section: clean them where every item comes in.
   item.Description = MakeUniqueDescription(CleanSectionName(item.Description), m_descriptions);
 
-  HotColumn = item.Column;
-  HotRow = item.Row;
-  CurrentMenuId = item.MenuId;
+  m_hotCell = {item.Column, item.Row};
+  m_currentMenuId = item.MenuId;
   m_descriptions.Add(item.Description);
   Occupy(item);
   m_items.push_back(std::move(item));

@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/Geometry.h"
 #include "model/Item.h"
 #include "model/MenuList.h"
 #include "model/Names.h"
@@ -53,43 +54,54 @@ class ItemTable {
   void SetItemColor(size_t position, Color color) { m_items[position].ItemColor = color; }
   void SwapCells(size_t first, size_t second);
 
-  // Grid size per menu position; exactly one entry per menu of the menu list.
-  std::vector<int> MenuColumns;
-  std::vector<int> MenuRows;
+  // Grid size of each menu by menu position, as the loaders read them and the saver writes
+  // them: exactly one entry per menu of the menu list (missing ones are one column or row).
+  void SetGridSizes(std::vector<int> columns, std::vector<int> rows);
+  const std::vector<int>& MenuColumns() const { return m_menuColumns; }
+  const std::vector<int>& MenuRows() const { return m_menuRows; }
+  // One menu's count, for the edits that change it.
   int& ColumnsOf(int menuId);
   int& RowsOf(int menuId);
   // One more column for the current menu.
   void AppendColumn();
 
-  int CurrentMenuId = 0;
-  int HotColumn = -1;
-  int HotRow = -1;
-  int NextItemId = 0;
+  // The menu shown (or about to be) and the cell under the cursor in it; AddItem leaves
+  // them on the item it added.
+  int CurrentMenuId() const { return m_currentMenuId; }
+  void SetCurrentMenu(int menuId) { m_currentMenuId = menuId; }
+  Cell HotCell() const { return m_hotCell; }
+  void SetHotCell(Cell cell) { m_hotCell = cell; }
 
  private:
-  struct Cell {
+  struct MenuCell {
     int menuId;
     int column;
     int row;
-    friend bool operator==(const Cell&, const Cell&) = default;
+    friend bool operator==(const MenuCell&, const MenuCell&) = default;
   };
   struct CellHash {
-    size_t operator()(const Cell& cell) const;
+    size_t operator()(const MenuCell& cell) const;
   };
-  bool Occupied(const Cell& cell) const;
+  bool Occupied(const MenuCell& cell) const;
   void Occupy(const Item& item);
   void Vacate(const Item& item);
   int ResolveImageIndex(const Item& item);
   size_t PositionOf(int menuId);
+  size_t MenuCount() const;
 
   const MenuList& m_menus;
   Icons& m_icons;
   HotkeyBinder& m_hotkeys;
   std::vector<Item> m_items;
   NameSet m_descriptions;
-  std::unordered_map<Cell, int, CellHash> m_occupancy;
+  std::vector<int> m_menuColumns;
+  std::vector<int> m_menuRows;
+  int m_currentMenuId = 0;
+  Cell m_hotCell;
+  int m_nextItemId = 0;
+  std::unordered_map<MenuCell, int, CellHash> m_occupancy;
   // Per column (row 0 of the cell): every row below this one holds an item.
-  std::unordered_map<Cell, int, CellHash> m_rowsTakenBelow;
+  std::unordered_map<MenuCell, int, CellHash> m_rowsTakenBelow;
 };
 
 }  // namespace tarnwick

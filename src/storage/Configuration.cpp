@@ -119,21 +119,19 @@ MenuList ReadMenuList(const IniFile& file) {
 }
 
 void LoadMenus(const IniFile& file, ItemTable& items, const MenuList& menus, Color textColor) {
-  items.MenuColumns = ReadGridSizes(file, kMenuColumn, "Column", menus);
-  items.MenuRows = ReadGridSizes(file, kMenuRow, "Row", menus);
+  items.SetGridSizes(ReadGridSizes(file, kMenuColumn, "Column", menus), ReadGridSizes(file, kMenuRow, "Row", menus));
 
   const std::vector<IniSection> sections = file.Sections();
   items.Reserve(items.Count() + sections.size());
   for (const IniSection& section : sections) {
     if (IsReservedExactly(section.Name()) || section.FindView(kExecKey).value_or("").empty()) continue;
     // An item without "Type" joins the menu of the item read before it.
-    items.AddItem(ReadItem(section, textColor, items.CurrentMenuId));
+    items.AddItem(ReadItem(section, textColor, items.CurrentMenuId()));
   }
 }
 
 void LoadLegacyMenus(const IniFile& file, ItemTable& items, Color textColor) {
-  items.MenuColumns = {1};
-  items.MenuRows = {1};
+  items.SetGridSizes({1}, {1});
 
   std::vector<std::string> keys = file.KeyNames(kOrder);
   OrderLegacyKeys(file, keys);
@@ -147,7 +145,7 @@ void LoadLegacyMenus(const IniFile& file, ItemTable& items, Color textColor) {
     item.IconIndex = section.ReadInt(kIconIndexKey, -1);
     item.WindowMode = 1;
     item.ItemColor = textColor;
-    item.MenuId = items.CurrentMenuId;
+    item.MenuId = items.CurrentMenuId();
     items.AddItem(std::move(item));
   }
 }
@@ -162,11 +160,11 @@ std::string ConfigurationText(const Settings& settings, const MenuList& menus, c
   for (size_t p = 0; p < menus.Count(); ++p) out.WriteInt(menus.MenuNames[p], menus.MenuIds[p]);
   out.Section(kMenuColumn);
   for (size_t p = 0; p < menus.Count(); ++p) {
-    out.WriteInt(menus.MenuNames[p], p < items.MenuColumns.size() ? items.MenuColumns[p] : 1);
+    out.WriteInt(menus.MenuNames[p], p < items.MenuColumns().size() ? items.MenuColumns()[p] : 1);
   }
   out.Section(kMenuRow);
   for (size_t p = 0; p < menus.Count(); ++p) {
-    out.WriteInt(menus.MenuNames[p], p < items.MenuRows.size() ? items.MenuRows[p] : 1);
+    out.WriteInt(menus.MenuNames[p], p < items.MenuRows().size() ? items.MenuRows()[p] : 1);
   }
 
   out.Section(kPopupEnabled);

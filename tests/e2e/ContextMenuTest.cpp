@@ -67,10 +67,12 @@ protected:
     HWND PopUpAndRightClick(int row) {
         const SIZE screen = ScreenSize();
         EXPECT_TRUE(PushCursorTo(screen.cx - 1, screen.cy - 1));
-        // Not the resting one-pixel window, which has the same corner.
+        // Not the resting one-pixel window, which has the same corner; and on the screen (its
+        // top-left frame pixel drawn), as moving the cursor over it needs.
         const auto poppedUp = [&] {
             const RECT r = WindowRect(m_menu);
-            return IsShown(m_menu) && r.right == screen.cx && r.bottom == screen.cy && r.bottom - r.top > 1;
+            return IsShown(m_menu) && r.right == screen.cx && r.bottom == screen.cy && r.bottom - r.top > 1 &&
+                   ScreenPixel(r.left, r.top) == 0xAFAFAF;
         };
         if (!WaitUntil(poppedUp, 2s)) {
             ADD_FAILURE() << "the menu did not pop up";
@@ -79,7 +81,7 @@ protected:
         const RECT menu = WindowRect(m_menu);
         const int rows = (menu.bottom - menu.top - 2) / 20;
         m_clicked = POINT{menu.left + 60, menu.top + (rows - row - 1) * 20 + 10};
-        EXPECT_TRUE(PushCursorTo(m_clicked.x, m_clicked.y));
+        EXPECT_TRUE(PushCursorTo(m_clicked.x, m_clicked.y, m_menu));
         const auto clicked = std::chrono::steady_clock::now();
         ClickRightButton();
         HWND context = nullptr;
@@ -106,7 +108,7 @@ protected:
         const auto highlighted = [&] { return ScreenPixel(r.right - 6, y) == kHighlight; };
         bool hot = false;
         for (int x = r.left + 40; !hot && x < r.left + 70; x += 10) {
-            PushCursorTo(x, y);
+            PushCursorTo(x, y, context);
             hot = WaitUntil(highlighted, 1s);
         }
         EXPECT_TRUE(hot) << "entry " << index << " is not highlighted";
@@ -212,7 +214,7 @@ TEST_F(ContextMenuTest, AddSpecialSeparatorIsAddedAndSaved) {
     ASSERT_NE(caption, nullptr);
     SetWindowTextW(caption, L"Tools");
     const RECT d = WindowRect(dialog);
-    ASSERT_TRUE(PushCursorTo(d.left + 300, d.top + 106));  // the Apply picture
+    ASSERT_TRUE(PushCursorTo(d.left + 300, d.top + 106, dialog));  // the Apply picture
     ClickLeftButton();
     ASSERT_TRUE(WaitUntil([&] { return !IsShown(dialog); }, 2s)) << "Apply closes the dialog";
 

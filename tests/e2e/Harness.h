@@ -72,15 +72,27 @@ SIZE ScreenSize();  // the primary screen, 1280 x 800 under the test Xvfb
 // Pixels reach the screen a few milliseconds after a window shows: poll with WaitUntil.
 COLORREF ScreenPixel(int x, int y);
 
-// SetCursorPos, then confirms the position; retries once, as the first move after a prefix is
-// created has been seen not to stick.
+bool CursorIsAt(int x, int y);  // GetCursorPos reports (x, y)
+// SetCursorPos, then confirms the position once Wine reads the X pointer back (about 110 ms);
+// retries once, as the first move after a prefix is created has been seen not to stick.
 bool MoveCursorTo(int x, int y);
 void ParkCursorAtCentre();
+// Returns once the thread of `window` has taken the input that was queued for it before the
+// call: a sent message is handled when the thread next asks for a message, so the answer to a
+// second one comes only after the thread took (and handled) what was waiting after the first.
+// A thread blocked in a SendMessage of its own answers without taking input; Tarnwick's never
+// are while the cursor is moved. False when the window is gone or does not answer.
+bool WaitForInputTaken(HWND window);
 // Moves the cursor the way a user's mouse does, into a corner or edge pixel as well as over a
 // window: SetCursorPos, then an absolute SendInput move to the same point, so that the window
-// under it gets WM_MOUSEMOVE and a low-level mouse hook would see the move. Takes about 50 ms;
-// true when the cursor is there afterwards.
-bool PushCursorTo(int x, int y);
+// under it gets WM_MOUSEMOVE and a low-level mouse hook would see the move. With a `target`
+// (the window of Tarnwick under that point), the target first takes the input it still had
+// coming, and has taken the move when this returns, so that nothing earlier arrives after the
+// move and a click that follows lands on a window that has seen it. A window of Tarnwick that
+// was just shown under the cursor reports the cursor only once it is on the screen: wait for
+// its pixels before moving the cursor over it. True when the cursor is there and the target,
+// if any, answered.
+bool PushCursorTo(int x, int y, HWND target = nullptr);
 // Presses and releases the left button where the cursor is.
 void ClickLeftButton();
 

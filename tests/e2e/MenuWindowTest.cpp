@@ -107,8 +107,15 @@ protected:
         return RECT{screen.cx - kMenuWidth, screen.cy - kMenuHeight, screen.cx, screen.cy};
     }
 
+    // Waits until the menu is placed there and on the screen (its top-left frame pixel drawn),
+    // as a cursor move over it needs.
     static bool WaitForMenuAt(HWND menu, const RECT& expected) {
-        const bool shown = WaitUntil([&] { return IsShown(menu) && WindowRect(menu) == expected; }, 2s);
+        const bool shown = WaitUntil(
+            [&] {
+                return IsShown(menu) && WindowRect(menu) == expected &&
+                       ScreenPixel(expected.left, expected.top) == kEdgeLight;
+            },
+            2s);
         EXPECT_TRUE(shown) << "menu at " << Text(WindowRect(menu)) << (IsShown(menu) ? " shown" : " hidden")
                            << ", expected shown at " << Text(expected);
         return shown;
@@ -116,10 +123,11 @@ protected:
 
     static bool WaitForHidden(HWND menu) { return WaitUntil([&] { return !IsShown(menu); }, 2s); }
 
-    // Moves the cursor to a point of the menu's client area, the window being where it shows.
+    // Moves the cursor to a point of the menu's client area, the window being where it shows,
+    // and returns once the menu has taken the move.
     static bool HoverAt(HWND menu, POINT client) {
         const RECT r = WindowRect(menu);
-        return PushCursorTo(r.left + client.x, r.top + client.y);
+        return PushCursorTo(r.left + client.x, r.top + client.y, menu);
     }
 
     static bool WaitForPixel(HWND menu, POINT client, COLORREF colour) {

@@ -52,7 +52,7 @@ class MenuWindowFixture : public ::testing::Test {
   // Item description at a cell of the current menu, or "" for a free cell.
   std::string At(int column, int row) const {
     const ItemTable& table = app->State().Table();
-    const int i = table.FindItemAt(column, row, table.CurrentMenuId);
+    const int i = table.FindItemAt(column, row, table.CurrentMenuId());
     return i < 0 ? "" : table.At(static_cast<size_t>(i)).Description;
   }
   void PopUp() { menu->ShowMenuAt(1279, 799, 0); }

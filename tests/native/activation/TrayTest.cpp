@@ -20,7 +20,7 @@ TEST_F(TrayTest, WithTrayMenuOnTheLeftButtonPopsUpTheTrayMenuAtOnce) {
   fake.screen.cursor = {1200, 790};
   TrayClick(MouseButton::Left);
   EXPECT_TRUE(menu->MenuShowing());
-  EXPECT_EQ(Table().CurrentMenuId, 2);
+  EXPECT_EQ(Table().CurrentMenuId(), 2);
   EXPECT_EQ(menu->ActiveTrigger(), 8);
   EXPECT_TRUE(Flags().PopupsDisabled);  // still disabled
 }

@@ -214,9 +214,8 @@ TEST_F(ContextMenuTest, CancelChangesNothingAndClearsDialogOpen) {
 // The command acts on the right-clicked cell and menu, whatever happens while its box is up.
 TEST_F(ContextMenuTest, ACommandActsOnTheCellItStartedWith) {
   fake.dialogs.whileAsking = [&] {
-    Table().HotColumn = 1;
-    Table().HotRow = 2;
-    Table().CurrentMenuId = 7;
+    Table().SetHotCell({1, 2});
+    Table().SetCurrentMenu(7);
   };
   RightClick({0, 0});
   Choose("Remove");

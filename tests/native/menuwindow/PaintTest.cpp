@@ -89,13 +89,13 @@ TEST_F(PaintTest, AFullPaintShowsTheHotCellAndHideDupNoOffKeepsNumbers) {
 }
 TEST_F(PaintTest, MovesAreIgnoredWhileRestingOrWhileTheContextMenuIsOpen) {
   Start(kMenu);
-  const Cell loaded{Table().HotColumn, Table().HotRow};  // the last item loaded
+  const Cell loaded = menu->HotCell();  // the last item loaded
   menu->FormMouseMove({0, 0});
-  EXPECT_EQ((Cell{Table().HotColumn, Table().HotRow}), loaded);
+  EXPECT_EQ(menu->HotCell(), loaded);
   PopUp();
   ContextWindow().visible = true;
   menu->FormMouseMove(CentreOf({0, 0}));
-  EXPECT_EQ(Table().HotColumn, -1);
+  EXPECT_EQ(menu->HotCell(), Cell{});
   EXPECT_TRUE(MenuWindow().drawn.empty());
 }
 

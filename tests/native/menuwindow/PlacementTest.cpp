@@ -28,7 +28,7 @@ TEST_F(PlacementTest, EachTriggerShowsItsOwnMenu) {
   Start("[Setting]\nVersion=2.0\n[Menu]\nA=0\nB=5\n[Menu Column]\nA=1\nB=2\n[Menu Row]\nA=1\nB=1\n"
         "[Popup]\nTop Left=5\n");
   menu->ShowMenuAt(0, 0, 3);
-  EXPECT_EQ(Table().CurrentMenuId, 5);
+  EXPECT_EQ(Table().CurrentMenuId(), 5);
   EXPECT_EQ(MenuWindow().bounds, (Rect{0, 0, 204, 22}));
 }
 

@@ -17,8 +17,7 @@ class GridEditsTest : public ::testing::Test {
   GridEditsTest() {
     menus.Add("Zero", 0);
     menus.Add("One", 1);
-    table.MenuColumns = {3, 1};
-    table.MenuRows = {3, 1};
+    table.SetGridSizes({3, 1}, {3, 1});
   }
   void Fill(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
@@ -40,8 +39,8 @@ class GridEditsTest : public ::testing::Test {
   // Rows top to bottom, columns left (highest) to right (column 0); "." for a free cell.
   std::string Picture() const {
     std::string picture;
-    for (int row = table.MenuRows[0] - 1; row >= 0; --row) {
-      for (int column = table.MenuColumns[0] - 1; column >= 0; --column) {
+    for (int row = table.MenuRows()[0] - 1; row >= 0; --row) {
+      for (int column = table.MenuColumns()[0] - 1; column >= 0; --column) {
         const int i = table.FindItemAt(column, row, 0);
         picture += i < 0 ? std::string(" .") : " " + table.At(static_cast<size_t>(i)).Description;
       }
@@ -73,8 +72,7 @@ TEST_F(GridEditsTest, RemovingARowOrColumnDropsItsItemsAndClosesTheGap) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     while (table.Count() > 0) table.RemoveAt(0);
-    table.MenuColumns = {3, 1};
-    table.MenuRows = {3, 1};
+    table.SetGridSizes({3, 1}, {3, 1});
     Fill({"00", "10", "20", "11", "21", "02", "22"});
     if (c.row) {
       RemoveRow(table, 0, c.index);
@@ -95,13 +93,12 @@ TEST_F(GridEditsTest, RemovingARowOrColumnDropsItsItemsAndClosesTheGap) {
 }
 
 TEST_F(GridEditsTest, TheLastRowOrColumnLeavesAMenuOfOneCell) {
-  table.MenuColumns = {1, 1};
-  table.MenuRows = {1, 1};
+  table.SetGridSizes({1, 1}, {1, 1});
   Fill({"00"});
   RemoveRow(table, 0, 0);
   RemoveColumn(table, 0, 0);
-  EXPECT_EQ(table.MenuRows[0], 1);
-  EXPECT_EQ(table.MenuColumns[0], 1);
+  EXPECT_EQ(table.MenuRows()[0], 1);
+  EXPECT_EQ(table.MenuColumns()[0], 1);
   EXPECT_EQ(table.FindItemAt(0, 0, 0), -1);
   EXPECT_EQ(table.Count(), 1u);  // menu 1's item
 }

@@ -26,8 +26,7 @@ class ItemTableTest : public ::testing::Test {
   ItemTableTest() {
     menus.Add("Tarnwick", 0);
     menus.Add("Work", 3);
-    table.MenuColumns = {1, 1};
-    table.MenuRows = {1, 1};
+    table.SetGridSizes({1, 1}, {1, 1});
   }
 
   static Item Make(const std::string& description, int column, int row, int menuId = 0) {
@@ -52,18 +51,17 @@ TEST_F(ItemTableTest, AddItem_StacksIntoTheFirstFreeRowAndGrowsTheMenu) {
   EXPECT_EQ(table.At(0).Row, 0);
   EXPECT_EQ(table.At(1).Row, 1);
   EXPECT_EQ(table.At(2).Row, 2);
-  EXPECT_EQ(table.MenuRows[0], 3);
-  EXPECT_EQ(table.HotRow, 2);
-  EXPECT_EQ(table.HotColumn, 0);
+  EXPECT_EQ(table.MenuRows()[0], 3);
+  EXPECT_EQ(table.HotCell(), (Cell{0, 2}));
 }
 
 TEST_F(ItemTableTest, AddItem_BeyondTheRowCountGrowsTheMenuToThatRow) {
-  table.MenuRows[1] = 3;
+  table.RowsOf(3) = 3;
   table.AddItem(Make("Far", 0, 5, 3));
   EXPECT_EQ(table.At(0).Row, 5);
-  EXPECT_EQ(table.MenuRows[1], 6);
-  EXPECT_EQ(table.MenuRows[0], 1);
-  EXPECT_EQ(table.CurrentMenuId, 3);
+  EXPECT_EQ(table.MenuRows(), (std::vector<int>{1, 6}));
+  EXPECT_EQ(table.CurrentMenuId(), 3);
+  EXPECT_EQ(table.HotCell(), (Cell{0, 5}));
 }
 
 TEST_F(ItemTableTest, AddItem_NegativeCellBecomesZero) {
@@ -100,8 +98,7 @@ TEST(ItemTableBounds, AddItem_CapsRequestsAndLeavesMenusAloneForUnknownMenuIds) 
     fakes::FakeIcons icons;
     RecordingBinder hotkeys;
     ItemTable table{menus, icons, hotkeys};
-    table.MenuColumns = {1, 1};
-    table.MenuRows = {1, 1};
+    table.SetGridSizes({1, 1}, {1, 1});
     for (const auto& [column, row] : c.requests) {
       Item item;
       item.Description = "Item";
@@ -118,8 +115,8 @@ TEST(ItemTableBounds, AddItem_CapsRequestsAndLeavesMenusAloneForUnknownMenuIds) 
       EXPECT_EQ(table.At(i).Row, c.cells[i].second);
       EXPECT_EQ(table.At(i).MenuId, c.menuId);
     }
-    EXPECT_EQ(table.MenuRows, (std::vector<int>{c.rowsOfMenu0, c.rowsOfMenu3}));
-    EXPECT_EQ(table.MenuColumns, (std::vector<int>{1, 1}));
+    EXPECT_EQ(table.MenuRows(), (std::vector<int>{c.rowsOfMenu0, c.rowsOfMenu3}));
+    EXPECT_EQ(table.MenuColumns(), (std::vector<int>{1, 1}));
   }
 }
 
@@ -141,10 +138,10 @@ TEST_F(ItemTableTest, AddItem_NeverLandsOnAnOccupiedCellAfterTheRowCountWasLower
   table.AddItem(Make("A", 0, 0));
   table.AddItem(Make("B", 0, 0));
   table.AddItem(Make("C", 0, 0));
-  table.MenuRows[0] = 1;  // as a hand-edited file may say
+  table.RowsOf(0) = 1;  // as a negative count of new rows leaves it
   table.AddItem(Make("D", 0, 1));
   EXPECT_EQ(table.At(3).Row, 3);
-  EXPECT_EQ(table.MenuRows[0], 4);
+  EXPECT_EQ(table.MenuRows()[0], 4);
 }
 
 TEST_F(ItemTableTest, AddItem_OtherMenusAndColumnsDoNotBlockACell) {
@@ -157,7 +154,7 @@ TEST_F(ItemTableTest, AddItem_OtherMenusAndColumnsDoNotBlockACell) {
 
 TEST_F(ItemTableTest, AddItem_UnknownMenuIdKeepsItsCellAndGrowsNoMenu) {
   table.AddItem(Make("A", 0, 4, 42));
-  EXPECT_EQ(table.MenuRows, (std::vector<int>{1, 1}));
+  EXPECT_EQ(table.MenuRows(), (std::vector<int>{1, 1}));
   EXPECT_EQ(table.At(0).Row, 4);
   EXPECT_EQ(table.At(0).MenuId, 42);
 }
@@ -231,7 +228,10 @@ TEST_F(ItemTableTest, Hotkeys_RegisteredByItemIdAndOnlyForItemsWithAKey) {
   EXPECT_TRUE(hotkeys.unregistered.empty());
   table.RemoveItemAt(0, 1, 0);
   EXPECT_EQ(hotkeys.unregistered, std::vector<int>{1});
-  EXPECT_EQ(table.NextItemId, 2);
+  withKey.Description = "C";
+  table.AddItem(withKey);  // ids are never given twice
+  EXPECT_EQ(table.At(0).ItemId, 2);
+  EXPECT_EQ(hotkeys.registered, (std::vector<int>{1, 2}));
 }
 
 TEST_F(ItemTableTest, FindItemAt_ReturnsTheLowestPositionOfACell) {
@@ -259,9 +259,15 @@ TEST_F(ItemTableTest, SwapCellsExchangesColumnsAndRows) {
 }
 
 TEST_F(ItemTableTest, AppendColumnGrowsTheCurrentMenu) {
-  table.CurrentMenuId = 3;
+  table.SetCurrentMenu(3);
   table.AppendColumn();
-  EXPECT_EQ(table.MenuColumns, (std::vector<int>{1, 2}));
+  EXPECT_EQ(table.MenuColumns(), (std::vector<int>{1, 2}));
+}
+
+TEST_F(ItemTableTest, GridSizesKeepOneEntryPerMenu) {
+  table.SetGridSizes({4}, {2, 3, 9});
+  EXPECT_EQ(table.MenuColumns(), (std::vector<int>{4, 1}));
+  EXPECT_EQ(table.MenuRows(), (std::vector<int>{2, 3}));
 }
 
 }  // namespace

@@ -40,8 +40,7 @@ struct SmallMenu {
   SmallMenu() {
     menus.Add("Tarnwick", 0);
     menus.Add("Work", 3);
-    table.MenuColumns = {1, 1};
-    table.MenuRows = {3, 1};
+    table.SetGridSizes({1, 1}, {3, 1});
     Item notepad;
     notepad.Description = "Notepad";
     notepad.ProgramFile = "C:\\notepad.exe";
@@ -50,7 +49,7 @@ struct SmallMenu {
   }
   void Apply(SpecialKind kind, const std::string& first, const std::string& second = "", Cell target = {0, 0},
              int menuId = 0) {
-    table.CurrentMenuId = 3;  // another menu was shown meanwhile: the dialog's target counts
+    table.SetCurrentMenu(3);  // another menu was shown meanwhile: the dialog's target counts
     AddSpecialItems(table, menus, {kind, first, second, 0x00FF00, target, menuId}, 0xFFFFFF);
   }
   std::vector<std::string> Added() const {
@@ -74,7 +73,7 @@ class SpecialItemsTest : public ::testing::Test, public SmallMenu {};
 TEST_F(SpecialItemsTest, FakeEmptiesFillTheNextFreeCellsOfTheColumn) {
   Apply(SpecialKind::FakeEmpty, "3");
   EXPECT_EQ(Added(), (std::vector<std::string>{"Empty@0,1:|", "Empty (2)@0,2:|", "Empty (3)@0,3:|"}));
-  EXPECT_EQ(table.MenuRows[0], 4);
+  EXPECT_EQ(table.MenuRows()[0], 4);
   EXPECT_EQ(table.At(1).ItemColor, 0xFFFFFFu) << "placeholders take the text colour";
   EXPECT_EQ(table.At(1).WindowMode, 1);
 }
@@ -100,20 +99,20 @@ TEST_F(SpecialItemsTest, CountsThatAreNoNumberNegativeOrHuge) {
     SmallMenu fresh;
     fresh.Apply(c.kind, c.count);
     EXPECT_EQ(fresh.table.Count() - 1, c.items);
-    EXPECT_EQ(fresh.table.MenuRows, (std::vector<int>{c.rows, 1}));
-    EXPECT_EQ(fresh.table.MenuColumns, (std::vector<int>{c.columns, 1}));
+    EXPECT_EQ(fresh.table.MenuRows(), (std::vector<int>{c.rows, 1}));
+    EXPECT_EQ(fresh.table.MenuColumns(), (std::vector<int>{c.columns, 1}));
   }
 }
 
 TEST_F(SpecialItemsTest, RowsAndColumnsGrowTheDialogsMenuOnlyIfItExists) {
   Apply(SpecialKind::NewColumn, "2", "", {0, 0}, 3);
   Apply(SpecialKind::NewRow, "4", "", {0, 0}, 3);
-  EXPECT_EQ(table.MenuColumns, (std::vector<int>{1, 3}));
-  EXPECT_EQ(table.MenuRows, (std::vector<int>{3, 5}));
+  EXPECT_EQ(table.MenuColumns(), (std::vector<int>{1, 3}));
+  EXPECT_EQ(table.MenuRows(), (std::vector<int>{3, 5}));
   Apply(SpecialKind::NewColumn, "2", "", {0, 0}, 9);
   Apply(SpecialKind::NewRow, "2", "", {0, 0}, 9);
-  EXPECT_EQ(table.MenuColumns, (std::vector<int>{1, 3}));
-  EXPECT_EQ(table.MenuRows, (std::vector<int>{3, 5}));
+  EXPECT_EQ(table.MenuColumns(), (std::vector<int>{1, 3}));
+  EXPECT_EQ(table.MenuRows(), (std::vector<int>{3, 5}));
 }
 
 TEST_F(SpecialItemsTest, WindowsMessagesAndSeparators) {

@@ -46,8 +46,8 @@ TEST(Configuration_LoadSettings, DefaultsForAMissingFile) {
   EXPECT_TRUE(IsLegacyLayout(loaded.file));
   EXPECT_EQ(loaded.menus.MenuNames, std::vector<std::string>{"Tarnwick"});
   EXPECT_EQ(loaded.menus.MenuIds, std::vector<int>{0});
-  EXPECT_EQ(loaded.table.MenuColumns, std::vector<int>{1});
-  EXPECT_EQ(loaded.table.MenuRows, std::vector<int>{1});
+  EXPECT_EQ(loaded.table.MenuColumns(), std::vector<int>{1});
+  EXPECT_EQ(loaded.table.MenuRows(), std::vector<int>{1});
   EXPECT_EQ(loaded.table.Count(), 0u);
 }
 
@@ -101,8 +101,8 @@ TEST(Configuration_LoadMenus, TypeChainsColourDefaultsAndExactCaseGridKeys) {
       "[NoExec]\nPara=x\n"
       "[EmptyExec]\nExec=\n"
       "[Setting (2)]\nExec=d.exe\n");
-  EXPECT_EQ(loaded.table.MenuColumns, (std::vector<int>{2, 1}));  // "new menu" is not "New Menu"
-  EXPECT_EQ(loaded.table.MenuRows, (std::vector<int>{1, 3}));     // 0 is no size; grown by items
+  EXPECT_EQ(loaded.table.MenuColumns(), (std::vector<int>{2, 1}));  // "new menu" is not "New Menu"
+  EXPECT_EQ(loaded.table.MenuRows(), (std::vector<int>{1, 3}));     // 0 is no size; grown by items
   ASSERT_EQ(loaded.table.Count(), 4u);
   EXPECT_EQ(loaded.Named("First").MenuId, 0);
   EXPECT_EQ(loaded.Named("First").ItemColor, 255u);  // the Text colour, not white
@@ -117,8 +117,8 @@ TEST(Configuration_LoadMenus, TypeChainsColourDefaultsAndExactCaseGridKeys) {
 TEST(Configuration_LoadMenus, GridSizesFallBackToTheOldSettingKeys) {
   Loaded loaded(
       "[Setting]\nVersion=2.0\nColumn=3\nRow=-2\n[Menu]\nA=0\nB=1\n[Menu Column]\nB=2\n");
-  EXPECT_EQ(loaded.table.MenuColumns, (std::vector<int>{3, 2}));
-  EXPECT_EQ(loaded.table.MenuRows, (std::vector<int>{1, 1}));
+  EXPECT_EQ(loaded.table.MenuColumns(), (std::vector<int>{3, 2}));
+  EXPECT_EQ(loaded.table.MenuRows(), (std::vector<int>{1, 1}));
 }
 
 TEST(Configuration_LoadLegacyMenus, OrderValuesCountFromTheTop) {
@@ -131,7 +131,7 @@ TEST(Configuration_LoadLegacyMenus, OrderValuesCountFromTheTop) {
   EXPECT_EQ(loaded.Named("C").Row, 0);
   EXPECT_EQ(loaded.Named("A").ImageIndex, 5);
   EXPECT_EQ(loaded.Named("C").IconIndex, 2);
-  EXPECT_EQ(loaded.table.MenuRows, std::vector<int>{3});
+  EXPECT_EQ(loaded.table.MenuRows(), std::vector<int>{3});
   EXPECT_EQ(loaded.Named("B").WindowMode, 1);
   EXPECT_EQ(loaded.Named("B").ItemColor, 0xFFFFFFu);
 }
@@ -139,7 +139,7 @@ TEST(Configuration_LoadLegacyMenus, OrderValuesCountFromTheTop) {
 TEST(Configuration_LoadLegacyMenus, DuplicateAndMissingOrderValuesStillLoadEveryItem) {
   Loaded loaded("[Order]\nA=1\nB=1\nC=x\nD=9\n[A]\nExec=a\n[B]\nExec=b\n[C]\nExec=c\n[D]\nExec=d\n");
   EXPECT_EQ(loaded.table.Count(), 4u);
-  EXPECT_EQ(loaded.table.MenuRows, std::vector<int>{4});
+  EXPECT_EQ(loaded.table.MenuRows(), std::vector<int>{4});
 }
 
 TEST(Configuration_LoadLegacyMenus, AMenuSectionOfALegacyFileIsAnItem) {
