@@ -120,7 +120,18 @@ void TOptions::SelectPage(OptionsPage page) {
   // anything, and none stores the editor's pending edit.
   m_page = page;
   PaintTabs();
+  UpdateHints();
   if (m_window) m_window->Invalidate();
+}
+
+// The hints of the frame and of the page in front: only what can be seen has one.
+void TOptions::UpdateHints() {
+  if (!m_window) return;
+  std::vector<Hint> hints = m_frame.Hints();
+  if (const Controls* page = PageControls()) {
+    for (Hint& hint : page->Hints()) hints.push_back(std::move(hint));
+  }
+  m_window->SetHints(hints);
 }
 
 void TOptions::PaintTabs() {
@@ -183,6 +194,7 @@ void TOptions::UpdateTexts() {
   m_general.UpdateTexts(texts);
   m_display.UpdateTexts(texts);
   m_about.UpdateTexts(texts);
+  UpdateHints();
 }
 
 Controls* TOptions::PageControls() {

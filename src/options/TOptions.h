@@ -109,6 +109,7 @@ class TOptions final : public WindowEvents, public ItemEditorControl {
 
  private:
   void SelectPage(OptionsPage page);
+  void UpdateHints();
   void PaintTabs();
   void Show();
   void Hide();

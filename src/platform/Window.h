@@ -87,6 +87,13 @@ class ListBox {
   virtual void SetFont(const FontSpec& font) = 0;
 };
 
+// A text shown while the cursor rests on an area of a window's client.
+struct Hint {
+  Rect area;
+  std::string text;
+  friend bool operator==(const Hint&, const Hint&) = default;
+};
+
 // A top-level, borderless, owner-drawn window with no task-bar button.
 class Window {
  public:
@@ -120,6 +127,9 @@ class Window {
   // window owns them; they go with it. Bounds are in client pixels.
   virtual EditBox& AddEditBox(int controlId, const Rect& bounds) = 0;
   virtual ListBox& AddListBox(int controlId, const Rect& bounds) = 0;
+  // The hints of the window's owner-drawn controls, replacing the previous ones. A hint shows
+  // at once when the cursor comes to rest on its area and stays for ten seconds.
+  virtual void SetHints(const std::vector<Hint>& hints) = 0;
 };
 
 class WindowFactory {

@@ -1,5 +1,7 @@
 #include "ui/Control.h"
 
+#include <utility>
+
 namespace tarnwick {
 
 Rect Label::Bounds(const Skin& skin) const {
@@ -32,6 +34,14 @@ bool Controls::MouseDoubleClick(MouseButton button, Point point) {
   bool acted = false;
   for (Control* control : m_controls) acted = control->MouseDoubleClick(button, point) || acted;
   return acted;
+}
+
+std::vector<Hint> Controls::Hints() const {
+  std::vector<Hint> hints;
+  for (const Control* control : m_controls) {
+    for (Hint& hint : control->Hints()) hints.push_back(std::move(hint));
+  }
+  return hints;
 }
 
 }  // namespace tarnwick

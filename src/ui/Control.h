@@ -49,6 +49,8 @@ class Control {
   virtual bool MouseUp(MouseButton button, Point point) = 0;
   // The second press of a double click.
   virtual bool MouseDoubleClick(MouseButton button, Point point) = 0;
+  // What the control shows while the cursor rests on it.
+  virtual std::vector<Hint> Hints() const { return {}; }
 };
 
 // The controls of a window or a page, which it paints and routes its mouse events to. It does
@@ -61,6 +63,8 @@ class Controls {
   bool MouseDown(MouseButton button, Point point);
   bool MouseUp(MouseButton button, Point point);
   bool MouseDoubleClick(MouseButton button, Point point);
+  // The hints of all its controls, in the order they were added.
+  std::vector<Hint> Hints() const;
 
  private:
   std::vector<Control*> m_controls;

@@ -22,6 +22,12 @@ bool ImageControl::Hit(Point point) const {
   return ImageBounds().Contains(point) || (m_caption && m_caption->Bounds(m_skin).Contains(point));
 }
 
+// The hint belongs to the picture: a caption says what the picture does already.
+std::vector<Hint> ImageControl::Hints() const {
+  if (m_hint.empty()) return {};
+  return {Hint{ImageBounds(), m_hint}};
+}
+
 bool ImageControl::MouseDown(MouseButton button, Point point) {
   if (button == MouseButton::Left) m_pressed = Hit(point);
   return false;

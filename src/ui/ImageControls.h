@@ -22,6 +22,9 @@ class ImageControl : public Control {
   ImageControl(const Skin& skin, Point image, DoubleClick doubleClick);
 
   void SetCaption(Label caption) { m_caption = std::move(caption); }
+  // The text shown while the cursor rests on the picture; none when empty.
+  void SetHint(std::string hint) { m_hint = std::move(hint); }
+  std::vector<Hint> Hints() const override;
   const std::optional<Label>& Caption() const { return m_caption; }
   Rect ImageBounds() const { return {m_image.x, m_image.y, m_image.x + kGlyphSize, m_image.y + kGlyphSize}; }
   bool Hit(Point point) const;
@@ -39,6 +42,7 @@ class ImageControl : public Control {
  private:
   DoubleClick m_doubleClick;
   std::optional<Label> m_caption;
+  std::string m_hint;
   bool m_pressed = false;
 };
 

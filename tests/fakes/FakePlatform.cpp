@@ -113,6 +113,7 @@ class WindowHandle final : public Window {
   Point ClientToScreen(Point client) const override { return m_window.ClientToScreen(client); }
   EditBox& AddEditBox(int controlId, const Rect& bounds) override { return m_window.AddEditBox(controlId, bounds); }
   ListBox& AddListBox(int controlId, const Rect& bounds) override { return m_window.AddListBox(controlId, bounds); }
+  void SetHints(const std::vector<Hint>& hints) override { m_window.SetHints(hints); }
 
  private:
   FakeWindow& m_window;

@@ -180,6 +180,8 @@ class FakeWindow final : public Window {
   std::vector<std::string> drawn;
   bool drawable = true;  // false: Draw skips its callback
   std::map<int, int> timers;
+  std::vector<Hint> hints;
+  void SetHints(const std::vector<Hint>& value) override { hints = value; }
   std::map<int, std::unique_ptr<FakeEditBox>> editBoxes;  // by control id
   std::map<int, std::unique_ptr<FakeListBox>> listBoxes;
 };

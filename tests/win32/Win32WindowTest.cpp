@@ -313,6 +313,48 @@ TEST_F(Win32WindowTest, SetBoundsLeavesNoOldPixelsBehind) {
   window->Hide();
 }
 
+// Hints are tools of one tooltip owned by the window: shown at once, kept ten seconds, and
+// replaced as a whole.
+TEST_F(Win32WindowTest, HintsAreToolsOfTheWindowsTooltip) {
+  auto window = Make(Spec());
+  window->SetHints({});
+  // The tooltip window the window owns, if any.
+  const auto tooltip = [&] {
+    std::pair<HWND, HWND> search(HandleOf(window), nullptr);
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND candidate, LPARAM data) -> BOOL {
+          auto* found = reinterpret_cast<std::pair<HWND, HWND>*>(data);
+          wchar_t name[64] = {};
+          GetClassNameW(candidate, name, 64);
+          if (GetWindow(candidate, GW_OWNER) != found->first || std::wstring(name) != TOOLTIPS_CLASSW) return TRUE;
+          found->second = candidate;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+  };
+  EXPECT_EQ(tooltip(), nullptr) << "no hints, no tooltip";
+
+  window->SetHints({{{12, 40, 28, 56}, "Add menu"}, {{68, 40, 84, 56}, "Remove \xC3\xA9"}});
+  HWND tip = tooltip();
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(tip, TTM_GETDELAYTIME, TTDT_INITIAL, 0), 0);
+  EXPECT_EQ(SendMessageW(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 10000);
+  wchar_t text[64] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = HandleOf(window);
+  tool.uId = 2;
+  tool.lpszText = text;
+  SendMessageW(tip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_EQ(std::wstring(text), L"Remove \u00E9");
+
+  window->SetHints({{{1, 1, 5, 5}, "One"}});
+  EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+}
+
 TEST_F(Win32WindowTest, ExceptionsFromHandlersAreShownAndStopAtTheProcedure) {
   struct Case {
     const char* name;

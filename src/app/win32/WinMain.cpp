@@ -47,7 +47,7 @@ int Run(tarnwick::Dialogs& dialogs) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // Registers the common control classes, so that the version 6 controls the manifest asks
   // for are there for the dialogs.
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
 
   tarnwick::Win32Dialogs dialogs;

@@ -152,6 +152,37 @@ ListBox& Win32Window::AddListBox(int controlId, const Rect& bounds) {
   return *m_listBoxes.emplace_back(std::make_unique<Win32ListBox>(m_hwnd, controlId, bounds));
 }
 
+void Win32Window::SetHints(const std::vector<Hint>& hints) {
+  if (m_hwnd == nullptr) return;
+  if (m_tooltip == nullptr) {
+    if (hints.empty()) return;
+    m_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr,
+                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE)), nullptr);
+    if (m_tooltip == nullptr) return;
+    // At once, and for ten seconds.
+    SendMessageW(m_tooltip, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(0, 0));
+    SendMessageW(m_tooltip, TTM_SETDELAYTIME, TTDT_RESHOW, MAKELPARAM(0, 0));
+    SendMessageW(m_tooltip, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(10000, 0));
+  }
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = m_hwnd;
+  for (size_t i = 0; i < m_hintCount; ++i) {
+    tool.uId = i + 1;
+    SendMessageW(m_tooltip, TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  m_hintCount = 0;
+  for (const Hint& hint : hints) {
+    std::wstring text = Widen(hint.text);
+    tool.uFlags = TTF_SUBCLASS;  // the tooltip sees this window's mouse messages itself
+    tool.uId = ++m_hintCount;
+    tool.rect = RECT{hint.area.left, hint.area.top, hint.area.right, hint.area.bottom};
+    tool.lpszText = text.data();  // copied by the tooltip
+    SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
 LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                          LPARAM lParam) noexcept {
   if (message == WM_NCCREATE) {

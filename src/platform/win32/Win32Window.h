@@ -44,6 +44,7 @@ class Win32Window final : public Window {
   void StopTimer(int timerId) override;
   EditBox& AddEditBox(int controlId, const Rect& bounds) override;
   ListBox& AddListBox(int controlId, const Rect& bounds) override;
+  void SetHints(const std::vector<Hint>& hints) override;
 
  private:
   friend class Win32WindowFactory;
@@ -83,6 +84,8 @@ class Win32Window final : public Window {
   bool m_closed = false;
   HWND m_hwnd = nullptr;
   HWND m_focus = nullptr;  // the child control that had the focus last
+  HWND m_tooltip = nullptr;  // made with the first hints; a window of its own, owned by this one
+  size_t m_hintCount = 0;
   std::vector<std::unique_ptr<EditBox>> m_editBoxes;
   std::vector<std::unique_ptr<ListBox>> m_listBoxes;
 };

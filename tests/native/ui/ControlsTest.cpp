@@ -259,5 +259,24 @@ TEST(Controls, RouteEachEventToTheControlUnderIt) {
   EXPECT_EQ(canvas.calls.back(), "fill 339,65,356,82 00FF00");
 }
 
+// Only controls given a hint have one, over their picture; a page gathers them in order.
+TEST(Controls, GatherTheHintsOfTheirControls) {
+  FakeTextMeasure measure;
+  Skin skin(measure);
+  ImageButton add(skin, {12, 40}, 0, DoubleClick::Ignored, [] {});
+  ImageButton plain(skin, {40, 40}, 1, DoubleClick::Ignored, [] {});
+  ImageButton remove(skin, {68, 40}, 2, DoubleClick::Ignored, [] {});
+  add.SetHint("Add menu");
+  remove.SetHint("Remove menu");
+  remove.SetCaption({{88, 42}, "Remove"});
+  Controls controls;
+  controls.Add(add);
+  controls.Add(plain);
+  controls.Add(remove);
+  EXPECT_EQ(controls.Hints(), (std::vector<Hint>{{{12, 40, 28, 56}, "Add menu"}, {{68, 40, 84, 56}, "Remove menu"}}));
+  remove.SetHint("");
+  EXPECT_EQ(controls.Hints().size(), 1u);
+}
+
 }  // namespace
 }  // namespace tarnwick
