@@ -33,16 +33,7 @@ std::string Configuration(bool autosave = false) {
     return ini;
 }
 
-void ClickRightButton() {
-    INPUT inputs[2]{};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    SendInput(2, inputs, sizeof inputs[0]);
-}
-
-// Counts the item sections of a saved file (every section after the fixed ones).
+// Whether a saved file has a section of that name.
 bool HasSection(const std::string& ini, const std::string& name) {
     return ini.find("\r\n[" + name + "]\r\n") != std::string::npos;
 }
@@ -115,19 +106,32 @@ protected:
         ClickLeftButton();
     }
 
+    // The program's message box or file dialog once it is shown, or nullptr.
+    HWND WaitForDialog(Milliseconds timeout) const {
+        HWND dialog = nullptr;
+        WaitUntil(
+            [&] {
+                const std::vector<HWND> dialogs = TopLevelWindowsOf(m_app->Pid(), L"#32770");
+                dialog = dialogs.empty() ? nullptr : dialogs.front();
+                return dialog != nullptr && IsShown(dialog);
+            },
+            timeout);
+        return dialog != nullptr && IsShown(dialog) ? dialog : nullptr;
+    }
+
     // Answers the confirmation box of the program with OK, as Enter does.
     bool AnswerOk() {
-        HWND box = nullptr;
-        const bool shown = WaitUntil(
-            [&] {
-                const std::vector<HWND> boxes = TopLevelWindowsOf(m_app->Pid(), L"#32770");
-                box = boxes.empty() ? nullptr : boxes.front();
-                return box != nullptr && IsShown(box);
-            },
-            kStartTimeout);
-        if (!shown) return false;
+        HWND box = WaitForDialog(kStartTimeout);
+        if (box == nullptr) return false;
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         return WaitUntil([&] { return !IsWindow(box) || !IsShown(box); }, 2s);
+    }
+
+    // The menu stays shown after the cursor leaves it: it would hide at the next tick unless
+    // locked, so a few ticks are waited out.
+    void ExpectTheMenuStaysAfterTheCursorLeaves() {
+        ParkCursorAtCentre();
+        EXPECT_FALSE(WaitUntil([&] { return !IsShown(m_menu); }, 500ms));
     }
 
     std::string SaveAndRead(HWND context) {
@@ -193,9 +197,7 @@ TEST_F(ContextMenuTest, LockKeepsTheMenuShownAfterTheCursorLeaves) {
     HWND context = OpenOnRow(0);
     ASSERT_NE(context, nullptr);
     Choose(context, kLock);
-    ParkCursorAtCentre();
-    // Hidden at the next tick if it were not locked; a few ticks are waited out.
-    EXPECT_FALSE(WaitUntil([&] { return !IsShown(m_menu); }, 500ms));
+    ExpectTheMenuStaysAfterTheCursorLeaves();
 }
 
 TEST_F(ContextMenuTest, AddSpecialSeparatorIsAddedAndSaved) {
@@ -306,15 +308,8 @@ TEST_F(ContextMenuTest, AddTakesAFileFromTheFileDialogIntoTheClickedCell) {
     const std::filesystem::path file = Folder() / L"notes.txt";
     ASSERT_TRUE(WriteFileBytes(file, "notes"));
     Choose(context, 0);  // Add
-    HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            const std::vector<HWND> dialogs = TopLevelWindowsOf(m_app->Pid(), L"#32770");
-            dialog = dialogs.empty() ? nullptr : dialogs.front();
-            return dialog != nullptr && IsShown(dialog);
-        },
-        kFileDialogTimeout))
-        << "no file dialog";
+    HWND dialog = WaitForDialog(kFileDialogTimeout);
+    ASSERT_NE(dialog, nullptr) << "no file dialog";
     // The user types the file's path and presses Enter (the default button).
     SetDlgItemTextW(dialog, 1148, file.wstring().c_str());
     SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
@@ -345,14 +340,8 @@ TEST_F(ContextMenuTest, AddTakesManyFilesAtOnce) {
     HWND context = OpenOnRow(2);
     ASSERT_NE(context, nullptr);
     Choose(context, 0);  // Add
-    HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            const std::vector<HWND> dialogs = TopLevelWindowsOf(m_app->Pid(), L"#32770");
-            dialog = dialogs.empty() ? nullptr : dialogs.front();
-            return dialog != nullptr && IsShown(dialog);
-        },
-        kFileDialogTimeout));
+    HWND dialog = WaitForDialog(kFileDialogTimeout);
+    ASSERT_NE(dialog, nullptr) << "no file dialog";
     // Into the folder first (a folder typed and confirmed opens it), then every name at once.
     SetDlgItemTextW(dialog, 1148, folder.wstring().c_str());
     SendMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
@@ -400,8 +389,7 @@ TEST_F(ContextMenuTest, ALanguageFileGivesTheCommandsTheirCaptions) {
     EXPECT_NE(CaptionPixels(context), english) << "the caption of Add is not the English one";
     // The translation says "Lock" in its own words; the entry still locks.
     Choose(context, kLock);
-    ParkCursorAtCentre();
-    EXPECT_FALSE(WaitUntil([&] { return !IsShown(m_menu); }, 500ms));
+    ExpectTheMenuStaysAfterTheCursorLeaves();
 }
 
 TEST_F(ContextMenuTest, DisableShowsTheTrayIcon) {

@@ -215,14 +215,22 @@ bool PushCursorTo(int x, int y, HWND target) {
     return taken() && CursorIsAt(x, y);
 }
 
-void ClickLeftButton() {
+namespace {
+
+void ClickButton(DWORD down, DWORD up) {
     INPUT inputs[2]{};
     inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[0].mi.dwFlags = down;
     inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    inputs[1].mi.dwFlags = up;
     SendInput(2, inputs, sizeof inputs[0]);
 }
+
+}  // namespace
+
+void ClickLeftButton() { ClickButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); }
+
+void ClickRightButton() { ClickButton(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
 
 fs::path LaunchProbePath() {
     wchar_t buffer[MAX_PATH];

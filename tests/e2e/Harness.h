@@ -95,6 +95,7 @@ bool WaitForInputTaken(HWND window);
 bool PushCursorTo(int x, int y, HWND target = nullptr);
 // Presses and releases the left button where the cursor is.
 void ClickLeftButton();
+void ClickRightButton();
 
 // The stand-in program that records how it was started (tarnwick_launch_probe.exe, beside this
 // test program). A copy at dir\name.exe writes dir\name.txt when it runs.
