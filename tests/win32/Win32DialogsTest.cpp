@@ -118,7 +118,7 @@ TEST_F(Win32DialogsTest, ExportAddsTheExtensionAndProposesANameAFileMayHave) {
   bool resizable = false;
   DialogScript script({TypeAndOk(In(L"Saved"), &proposed, &readOnlyShown, &resizable)});
   const std::optional<std::string> chosen = dialogs.ChooseExportFile("Tools: Work?");
-  EXPECT_EQ(proposed, L"Tools_ Work_");
+  EXPECT_EQ(proposed, L"Tools_ Work_.ini");
   EXPECT_FALSE(readOnlyShown);
   EXPECT_TRUE(resizable);
   EXPECT_EQ(chosen, Narrow(In(L"Saved.ini")));
@@ -127,9 +127,11 @@ TEST_F(Win32DialogsTest, ExportAddsTheExtensionAndProposesANameAFileMayHave) {
 TEST_F(Win32DialogsTest, ExportOverAnExistingFileAsksFirst) {
   Put(L"Old.ini");
   // The name, then the question whether to replace the file: Yes.
-  DialogScript script({TypeAndOk(In(L"Old")), Press(IDYES)});
-  EXPECT_EQ(dialogs.ChooseExportFile("Old"), Narrow(In(L"Old.ini")));
+  std::wstring proposed;
+  DialogScript script({TypeAndOk(In(L"Old"), &proposed), Press(IDYES)});
+  EXPECT_EQ(dialogs.ChooseExportFile("Old.INI"), Narrow(In(L"Old.ini")));
   EXPECT_EQ(script.StepsTaken(), 2u);
+  EXPECT_EQ(proposed, L"Old.INI");
 }
 
 TEST_F(Win32DialogsTest, ImportTakesOnlyAnExistingFileAndCancelGivesNothing) {
