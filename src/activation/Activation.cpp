@@ -34,6 +34,10 @@ void Activation::Tick() {
   in.menuBounds = m_menu->Bounds();
   in.contextVisible = m_contextMenu->IsVisible();
   in.contextBounds = m_contextMenu->Bounds();
+  in.allMonitors = options.AllMonitors;
+  if (in.allMonitors) in.monitors = m_platform.screen.Monitors();
+  in.fullscreenGuard = options.FullscreenGuard;
+  in.guards = &m_platform.screen;
 
   const TickActions actions = DecideTick(in);
   if (actions.raiseMenu) m_menu->RaiseToTop();
