@@ -17,11 +17,12 @@ std::string Configuration(bool fullscreenGuard) {
            "[Popup Enabled]\r\nBottom Right=1\r\n";
 }
 
-// A borderless window of this program over the whole screen, brought to the front, as a game
-// or a video player in fullscreen is.
+// A window of this program brought to the front: by default borderless over the whole screen,
+// as a game or a video player in fullscreen is; or maximised with a caption, as an editor is.
 class FullscreenWindow {
 public:
-    FullscreenWindow() {
+    enum class Kind { Borderless, Maximised };
+    explicit FullscreenWindow(Kind kind = Kind::Borderless) {
         WNDCLASSW windowClass{};
         windowClass.lpfnWndProc = DefWindowProcW;
         windowClass.hInstance = GetModuleHandleW(nullptr);
@@ -29,8 +30,10 @@ public:
         windowClass.lpszClassName = L"TarnwickTestFullscreen";
         RegisterClassW(&windowClass);
         const SIZE screen = ScreenSize();
-        m_window = CreateWindowExW(0, windowClass.lpszClassName, L"Fullscreen", WS_POPUP | WS_VISIBLE, 0, 0,
-                                   screen.cx, screen.cy, nullptr, nullptr, windowClass.hInstance, nullptr);
+        const DWORD style = kind == Kind::Borderless ? WS_POPUP : WS_OVERLAPPEDWINDOW;
+        m_window = CreateWindowExW(0, windowClass.lpszClassName, L"Fullscreen", style, 0, 0, screen.cx, screen.cy,
+                                   nullptr, nullptr, windowClass.hInstance, nullptr);
+        ShowWindow(m_window, kind == Kind::Borderless ? SW_SHOW : SW_MAXIMIZE);
         SetForegroundWindow(m_window);
     }
     ~FullscreenWindow() { Close(); }
@@ -92,6 +95,19 @@ TEST_F(TriggerGuardsTest, WithTheGuardOffTheCornerPopsUpOverAFullscreenProgram) 
     ASSERT_NE(menu, nullptr);
     FullscreenWindow fullscreen;
     ASSERT_TRUE(WaitUntil([&] { return fullscreen.InFront(); }, 2s));
+
+    ASSERT_TRUE(PushIntoTheCorner());
+    EXPECT_TRUE(WaitUntil([&] { return IsShown(menu); }, 2s));
+}
+
+// Here the work area is the whole screen (no task bar), as on a desktop whose task bar hides
+// itself: a maximised window reaches past every edge (-4,-4 to 1284,804 under Wine), and still
+// is no fullscreen program.
+TEST_F(TriggerGuardsTest, AMaximisedWindowInFrontLetsTheCornerPopUp) {
+    HWND menu = Start(true);
+    ASSERT_NE(menu, nullptr);
+    FullscreenWindow maximised(FullscreenWindow::Kind::Maximised);
+    ASSERT_TRUE(WaitUntil([&] { return maximised.InFront(); }, 2s));
 
     ASSERT_TRUE(PushIntoTheCorner());
     EXPECT_TRUE(WaitUntil([&] { return IsShown(menu); }, 2s));
