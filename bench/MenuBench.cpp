@@ -2,8 +2,13 @@
 // a large menu through a recording canvas (the drawing itself is the platform's cost).
 #include <benchmark/benchmark.h>
 
+#include <atomic>
+#include <cstddef>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <string>
+#include <vector>
 
 #include "activation/TriggerMonitor.h"
 #include "app/Application.h"
@@ -11,8 +16,44 @@
 #include "fakes/FakePlatform.h"
 #include "menuwindow/TTarnwick.h"
 
+// Counts every allocation of the process, for the allocations-per-tick counters: a tick runs
+// ten times a second for the life of the program and must allocate nothing.
+namespace {
+
+std::atomic<size_t> g_allocations{0};
+
+// Out of line, so that the compiler does not pair the malloc and free it would see inlined
+// with the operators' new and delete.
+[[gnu::noinline]] void* CountedAllocate(size_t size) {
+  ++g_allocations;
+  if (void* block = std::malloc(size == 0 ? 1 : size)) return block;
+  throw std::bad_alloc();
+}
+[[gnu::noinline]] void CountedFree(void* pointer) { std::free(pointer); }
+
+}  // namespace
+
+void* operator new(size_t size) { return CountedAllocate(size); }
+void* operator new[](size_t size) { return CountedAllocate(size); }
+void operator delete(void* pointer) noexcept { CountedFree(pointer); }
+void operator delete[](void* pointer) noexcept { CountedFree(pointer); }
+void operator delete(void* pointer, size_t) noexcept { CountedFree(pointer); }
+void operator delete[](void* pointer, size_t) noexcept { CountedFree(pointer); }
+
 namespace tarnwick {
 namespace {
+
+// Allocations per iteration of the timed loop that `run` makes.
+template <typename Run>
+void CountAllocations(benchmark::State& state, Run run) {
+  const size_t before = g_allocations.load();
+  run();
+  state.counters["allocs_per_tick"] =
+      benchmark::Counter(static_cast<double>(g_allocations.load() - before), benchmark::Counter::kAvgIterations);
+}
+
+// Three monitors in a row, one left of the primary (negative coordinates) and one right of it.
+const std::vector<Rect> kThreeMonitors{{-1920, 0, 0, 1080}, {0, 0, 1280, 800}, {1280, 0, 2560, 1024}};
 
 // A menu of 20 columns and 50 rows holding 1,000 items, as a configuration file.
 std::string LargeMenu() {
@@ -53,13 +94,56 @@ void BM_DecideTick(benchmark::State& state) {
 }
 BENCHMARK(BM_DecideTick);
 
+// The same over three monitors, every monitor's corners and edges on, the cursor sweeping the
+// whole desktop along the primary's bottom row: it crosses outer and inner edges, and at the
+// outer ones the guards are asked.
+void BM_DecideTickThreeMonitors(benchmark::State& state) {
+  const std::array<bool, kTriggerCount> enabled{true, true, true, true, true, true, true, true, true, false};
+  fakes::FakeScreen guards;
+  TickInput in;
+  in.screen = {1280, 800};
+  in.triggerEnabled = &enabled;
+  in.allMonitors = true;
+  in.monitors = kThreeMonitors;
+  in.guards = &guards;
+  in.menuVisible = true;
+  in.menuShowing = true;
+  in.activeTrigger = 6;
+  in.menuBounds = {1000, 600, 1280, 800};
+  int x = 0;
+  CountAllocations(state, [&] {
+    for (auto _ : state) {
+      in.cursor = {-1920 + x++ % 4480, 799};
+      benchmark::DoNotOptimize(DecideTick(in));
+    }
+  });
+}
+BENCHMARK(BM_DecideTickThreeMonitors);
+
 void BM_TriggerMonitorTick(benchmark::State& state) {
   Running app;
   app.fake.screen.cursor = {640, 400};
   fakes::FakeWindow& options = *app.fake.windows.Find("Tarnwick");
-  for (auto _ : state) options.events.FormTimer(kTriggerTimerId);
+  CountAllocations(state, [&] {
+    for (auto _ : state) options.events.FormTimer(kTriggerTimerId);
+  });
 }
 BENCHMARK(BM_TriggerMonitorTick);
+
+// A whole tick of the running program with "All Monitors" on over three monitors, the cursor
+// resting on an inner edge (where nothing may pop up).
+void BM_TriggerMonitorTickThreeMonitors(benchmark::State& state) {
+  Running app;
+  app.app->State().Options().AllMonitors = true;
+  app.fake.screen.monitors = kThreeMonitors;
+  app.fake.screen.cursor = {-1, 400};
+  fakes::FakeWindow& options = *app.fake.windows.Find("Tarnwick");
+  options.events.FormTimer(kTriggerTimerId);  // hides the resting pixel
+  CountAllocations(state, [&] {
+    for (auto _ : state) options.events.FormTimer(kTriggerTimerId);
+  });
+}
+BENCHMARK(BM_TriggerMonitorTickThreeMonitors);
 
 void BM_ShowMenuAtAndPaint20x50(benchmark::State& state) {
   Running app;

@@ -106,6 +106,8 @@ void ProfileLoad(ProfileReader& ini, LoadedConfiguration& loaded) {
   s.Tarnwik = ini.ReadBool("Setting", "Tarnwik", true);
   s.ExcludeCorners = ini.ReadBool("Setting", "Exclude Corners", true);
   s.Sensitive = ini.ReadInt("Setting", "Sensitive", 2);
+  s.FullscreenGuard = ini.ReadBool("Setting", "Fullscreen Guard", true);
+  s.AllMonitors = ini.ReadBool("Setting", "All Monitors", false);
   s.MenuFont.Face = ini.ReadString("Setting", "Font", font.Face);
   s.MenuFont.Italic = ini.ReadBool("Setting", "Italic", font.Italic);
   s.MenuFont.Bold = ini.ReadBool("Setting", "Bold", font.Bold);

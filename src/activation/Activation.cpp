@@ -14,6 +14,7 @@ void Activation::StartTriggerMonitor() { m_trayWindow->StartTimer(kTriggerTimerI
 
 void Activation::Timer(int timerId) {
   if (timerId == kTriggerTimerId) Tick();
+  if (timerId == kTrayRetryTimerId) RetryTrayIcon();
 }
 
 void Activation::Tick() {
@@ -34,6 +35,10 @@ void Activation::Tick() {
   in.menuBounds = m_menu->Bounds();
   in.contextVisible = m_contextMenu->IsVisible();
   in.contextBounds = m_contextMenu->Bounds();
+  in.allMonitors = options.AllMonitors;
+  if (in.allMonitors) in.monitors = m_platform.screen.Monitors();
+  in.fullscreenGuard = options.FullscreenGuard;
+  in.guards = &m_platform.screen;
 
   const TickActions actions = DecideTick(in);
   if (actions.raiseMenu) m_menu->RaiseToTop();
@@ -43,15 +48,50 @@ void Activation::Tick() {
 }
 
 void Activation::Disable() {
-  RuntimeFlags& flags = m_session.Flags();
   m_menu->HideMenu();
-  flags.PopupsDisabled = true;
-  if (!m_platform.tray.Add(*m_trayWindow)) flags.PopupsDisabled = false;
+  m_session.Flags().PopupsDisabled = true;
+  AddTrayIcon();
 }
 
 void Activation::Enable() {
+  StopTrayRetry();
   m_platform.tray.Remove(*m_trayWindow);
   m_session.Flags().PopupsDisabled = false;
+}
+
+void Activation::AddTrayIcon() {
+  if (m_platform.tray.Add(*m_trayWindow)) {
+    StopTrayRetry();
+  } else if (m_trayRetriesLeft == 0) {
+    m_trayRetriesLeft = kTrayRetries;
+    m_trayWindow->StartTimer(kTrayRetryTimerId, kTrayRetryIntervalMs);
+  }
+}
+
+void Activation::RetryTrayIcon() {
+  if (m_trayRetriesLeft == 0) return;
+  if (!m_session.Flags().PopupsDisabled) {
+    StopTrayRetry();
+    return;
+  }
+  if (m_platform.tray.Add(*m_trayWindow)) {
+    StopTrayRetry();
+    return;
+  }
+  if (--m_trayRetriesLeft > 0) return;
+  StopTrayRetry();
+  m_session.Flags().PopupsDisabled = false;
+  RestoreLockedMenu();
+}
+
+void Activation::RestoreLockedMenu() {
+  // A locked menu was hidden when activation went off; it comes back where it was.
+  if (m_session.Flags().MenuLocked) m_menu->ShowMenuAt(m_menu->Anchor().x, m_menu->Anchor().y, kNoTrigger);
+}
+
+void Activation::StopTrayRetry() {
+  m_trayRetriesLeft = 0;
+  m_trayWindow->StopTimer(kTrayRetryTimerId);
 }
 
 void Activation::TrayClick(MouseButton button) {
@@ -60,8 +100,7 @@ void Activation::TrayClick(MouseButton button) {
   if (button == MouseButton::Left) {
     if (!options.TrayMenu) {
       Enable();
-      // A locked menu was hidden when activation went off; it comes back where it was.
-      if (m_session.Flags().MenuLocked) m_menu->ShowMenuAt(m_menu->Anchor().x, m_menu->Anchor().y, kNoTrigger);
+      RestoreLockedMenu();
     } else if (options.TriggerEnabled[kTriggerTrayLeftClick]) {
       m_menu->ShowMenuAt(cursor.x, cursor.y, kTriggerTrayLeftClick);
     }
@@ -71,7 +110,7 @@ void Activation::TrayClick(MouseButton button) {
 }
 
 void Activation::TaskbarCreated() {
-  if (m_session.Flags().PopupsDisabled) m_platform.tray.Add(*m_trayWindow);
+  if (m_session.Flags().PopupsDisabled) AddTrayIcon();
 }
 
 void Activation::RemoveTrayIcon() {

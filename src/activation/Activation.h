@@ -6,6 +6,11 @@
 
 namespace tarnwick {
 
+// While the shell refuses the tray icon, it is asked again every two seconds for a minute.
+inline constexpr int kTrayRetryTimerId = 2;
+inline constexpr int kTrayRetryIntervalMs = 2000;
+inline constexpr int kTrayRetries = 30;
+
 // How the menus are reached: the timer that watches the screen's corners and edges, and the
 // tray icon that stands in for them while activation is off.
 class Activation {
@@ -29,11 +34,21 @@ class Activation {
   void RemoveTrayIcon();
 
  private:
+  // Shows the icon of the disabled state. Right after log-on the task bar may not be up yet
+  // and the shell refuses the icon: it is asked again every two seconds for a minute (and at
+  // once when the task bar announces itself). Should the icon still be missing then,
+  // activation comes back on, as the icon is the only way to switch it on again.
+  void AddTrayIcon();
+  void RetryTrayIcon();
+  void StopTrayRetry();
+  void RestoreLockedMenu();
+
   Platform& m_platform;
   Session& m_session;
   Window* m_trayWindow = nullptr;
   MenuWindowControl* m_menu = nullptr;
   ContextMenuControl* m_contextMenu = nullptr;
+  int m_trayRetriesLeft = 0;  // while the shell refuses the icon
 };
 
 }  // namespace tarnwick

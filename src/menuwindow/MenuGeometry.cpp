@@ -50,11 +50,15 @@ std::vector<int> ComputeColumnWidths(const ItemTable& table, int menuId, int col
 }
 
 Point PlaceMenu(Point anchor, Size menu, Size screen) {
+  return PlaceMenu(anchor, menu, Rect{0, 0, screen.width, screen.height});
+}
+
+Point PlaceMenu(Point anchor, Size menu, const Rect& area) {
   Point origin;
-  origin.y = anchor.y <= screen.height - menu.height ? anchor.y : anchor.y - menu.height + 1;
-  origin.x = anchor.x <= screen.width - menu.width ? anchor.x : anchor.x - menu.width + 1;
-  origin.y = std::max(origin.y, 0);
-  origin.x = std::max(origin.x, 0);
+  origin.y = anchor.y <= area.bottom - menu.height ? anchor.y : anchor.y - menu.height + 1;
+  origin.x = anchor.x <= area.right - menu.width ? anchor.x : anchor.x - menu.width + 1;
+  origin.y = std::max(origin.y, area.top);
+  origin.x = std::max(origin.x, area.left);
   return origin;
 }
 

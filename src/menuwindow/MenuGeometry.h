@@ -39,5 +39,8 @@ std::vector<int> ComputeColumnWidths(const ItemTable& table, int menuId, int col
 // Opens down and to the right of the point, flips up and left where the menu would cross the
 // bottom or right screen edge, and never starts above or left of the screen.
 Point PlaceMenu(Point anchor, Size menu, Size screen);
+// The same within an area of the desktop (the monitor the menu was triggered on), whose
+// top-left corner may lie at negative coordinates.
+Point PlaceMenu(Point anchor, Size menu, const Rect& area);
 
 }  // namespace tarnwick

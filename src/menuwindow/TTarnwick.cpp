@@ -97,9 +97,20 @@ void TTarnwick::ShowMenuAt(int x, int y, int trigger) {
   if (!IsMenuVisible()) m_previousForeground = m_platform.shell.ForegroundWindow();
   ComputeColumnWidths();
   const Size size = m_grid.WindowSize();
-  const Point origin = PlaceMenu(m_anchor, size, m_platform.screen.ScreenSize());
+  const Point origin = PlaceMenu(m_anchor, size, PlacementArea(m_anchor));
   m_window->SetBounds({origin.x, origin.y, origin.x + size.width, origin.y + size.height});
   if (!m_window->IsVisible()) m_window->ShowNoActivate();
+}
+
+Rect TTarnwick::PlacementArea(Point anchor) const {
+  const Size screen = m_platform.screen.ScreenSize();
+  const Rect primary{0, 0, screen.width, screen.height};
+  if (!m_session.Options().AllMonitors) return primary;
+  // The monitor the menu was triggered on (or the tray icon clicked on).
+  for (const Rect& monitor : m_platform.screen.Monitors()) {
+    if (monitor.Contains(anchor)) return monitor;
+  }
+  return primary;
 }
 
 bool TTarnwick::IsMenuVisible() const {

@@ -60,9 +60,14 @@ class TTarnwick final : public WindowEvents, public MenuWindowControl {
   void FormMouseUp(MouseButton button, Point point) override;
   void FormHotkey(int hotkeyId) override;
   void FormDropFiles(Point point, bool inClient, const std::vector<std::string>& files) override;
+  // The monitors are read again, for the corners and edges and for placing menus.
+  void FormDisplayChange() override { m_platform.screen.RefreshMonitors(); }
 
  private:
   Rect CollapsedBounds() const;
+  // Where a menu placed at the anchor must fit: the primary screen, or with "All Monitors"
+  // the monitor under the anchor.
+  Rect PlacementArea(Point anchor) const;
   MenuView View() const;
   void ComputeColumnWidths();
   void ResetMouseState();

@@ -44,6 +44,10 @@ struct Settings {
   bool Tarnwik = true;  // hide the menu after a click on a cell
   bool ExcludeCorners = true;
   int Sensitive = 2;
+  // No corner or edge pops up while a fullscreen program is in front.
+  bool FullscreenGuard = true;
+  // The corners and edges of every monitor trigger, not only the primary screen's.
+  bool AllMonitors = false;
   FontSpec MenuFont;
   Color Background = kDefaultBackground;
   Color Text = kDefaultText;

@@ -32,6 +32,8 @@ class WindowEvents {
   virtual void FormTrayClick(MouseButton /*button*/) {}
   // The task bar was created anew (Explorer restarted): icons must be added again.
   virtual void FormTaskbarCreated() {}
+  // The display layout changed: a monitor came, went, moved or changed its resolution.
+  virtual void FormDisplayChange() {}
   // The user chose another entry of the list box of that id.
   virtual void FormControlChanged(int /*controlId*/) {}
   // Enter (accept) or Esc (cancel) pressed in a window with child controls.

@@ -111,6 +111,8 @@ constexpr SettingKey kSettingKeys[] = {
      },
      [](IniWriter& out, const SettingKey& key, const Settings& settings) { out.WriteInt(key.name, settings.Sensitive); },
      "", 0},
+    SettingFlag<&Settings::FullscreenGuard>("Fullscreen Guard", true),
+    SettingFlag<&Settings::AllMonitors>("All Monitors", false),
     {"Font",
      [](const IniSection& section, const SettingKey& key, const SettingDefaults& defaults, Settings& settings) {
        settings.MenuFont.Face = section.ReadString(key.name, defaults.windowFont.Face);

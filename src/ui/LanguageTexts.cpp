@@ -29,6 +29,8 @@ constexpr std::array kEnglish = std::to_array<LanguageTexts::Entry>({
     {"General6", "Retrieve the content of shortcut file (*.lnk)", Kind::Current},
     {"General8", "Hide the menu after click", Kind::Current},
     {"General9", "Exclude the corners from left/right/top/bottom only", Kind::Current},
+    {"General10", "Do not popup while a fullscreen program is in front", Kind::Current},
+    {"General11", "Popup at the corners and edges of every monitor", Kind::Current},
     {"Display1", "Font", Kind::Current},
     {"Display2", "Size", Kind::Current},
     {"Display3", "Bold", Kind::Current},

@@ -85,7 +85,8 @@ class ApplicationControl {
   // Ends the application by closing its main window (with the save when autosave is on).
   virtual void CloseApplication() = 0;
   // Activation off: the menu hides, corners and edges pop nothing up, and the tray icon is
-  // what is left to reach the program. If the shell refuses the icon, activation stays on.
+  // what is left to reach the program. If the shell keeps refusing the icon for a minute,
+  // activation comes back on.
   virtual void DisableActivation() = 0;
   virtual void EnableActivation() = 0;
   virtual void ShowOptions(OptionsPage page) = 0;

@@ -217,8 +217,30 @@ class FakeScreen final : public Screen {
  public:
   Size size{1280, 800};
   Point cursor{640, 400};
+  // The monitors as last read; an empty list reads as the primary screen alone. RefreshMonitors
+  // reads `connected`, the layout as it is now.
+  std::vector<Rect> monitors;
+  std::vector<Rect> connected;
+  bool buttonHeld = false;
+  bool fullscreen = false;
+  mutable int fullscreenQueries = 0;
+
   Size ScreenSize() const override { return size; }
   Point CursorPos() const override { return cursor; }
+  std::span<const Rect> Monitors() const override {
+    if (!monitors.empty()) return monitors;
+    m_primary = {0, 0, size.width, size.height};
+    return {&m_primary, 1};
+  }
+  void RefreshMonitors() override { monitors = connected; }
+  bool MouseButtonHeld() const override { return buttonHeld; }
+  bool ForegroundIsFullscreen() const override {
+    ++fullscreenQueries;
+    return fullscreen;
+  }
+
+ private:
+  mutable Rect m_primary;
 };
 
 // Text is 6 pixels a byte in every font but "Small Fonts", where it is 4.

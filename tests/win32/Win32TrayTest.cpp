@@ -41,6 +41,11 @@ TEST(Win32Tray, IconComesAndGoesAndReportsPressesToItsOwner) {
   ASSERT_TRUE(tray.Add(*owner));
   std::vector<HWND> icons;
   ASSERT_TRUE(PumpUntil([&] { return (icons = WineTrayIcons()).size() == 1; }));
+  // Added again while it is there (a task bar that announced itself with the icon in it): it
+  // counts as shown, and it is still one icon.
+  EXPECT_TRUE(tray.Add(*owner));
+  test::PumpFor(50);
+  EXPECT_EQ(WineTrayIcons().size(), 1u);
 
   struct Case {
     UINT down, up;

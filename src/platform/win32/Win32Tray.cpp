@@ -42,7 +42,10 @@ bool Win32Tray::Add(Window& owner) {
   data.uCallbackMessage = kTrayCallbackMessage;
   data.hIcon = SmallAppIcon();
   wcsncpy(data.szTip, L"Tarnwick", ARRAYSIZE(data.szTip) - 1);
-  return Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+  if (Shell_NotifyIconW(NIM_ADD, &data)) return true;
+  // The icon may be there already (a task bar that announced itself with our icon still in
+  // it): then it is shown, and a retry must not take it for missing.
+  return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 void Win32Tray::Remove(Window& owner) {

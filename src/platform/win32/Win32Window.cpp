@@ -270,6 +270,9 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HOTKEY:
       Guarded([this, wParam] { m_events.FormHotkey(static_cast<int>(wParam)); });
       return DefWindowProcW(m_hwnd, message, wParam, lParam);
+    case WM_DISPLAYCHANGE:
+      Guarded([this] { m_events.FormDisplayChange(); });
+      return DefWindowProcW(m_hwnd, message, wParam, lParam);
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
       return DefWindowProcW(m_hwnd, message, wParam, lParam);

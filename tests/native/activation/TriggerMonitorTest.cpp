@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "fakes/MenuWindowFixture.h"
 
 namespace tarnwick {
@@ -23,6 +25,9 @@ struct TickCase {
   bool contextOpen;
   bool popupsDisabled;
   TickActions expected;
+  bool buttonHeld = false;
+  bool fullscreen = false;
+  bool fullscreenGuard = true;
 };
 
 constexpr std::array<bool, kTriggerCount> kDefaults{true, false, false, false, false, false, false, false, true, false};
@@ -31,7 +36,12 @@ constexpr std::array<bool, kTriggerCount> kRightOnly{false, false, false, false,
 constexpr std::array<bool, kTriggerCount> kAll{true, true, true, true, true, true, true, true, false, false};
 
 TickActions Decide(const TickCase& c) {
+  fakes::FakeScreen guards;
+  guards.buttonHeld = c.buttonHeld;
+  guards.fullscreen = c.fullscreen;
   TickInput in;
+  in.guards = &guards;
+  in.fullscreenGuard = c.fullscreenGuard;
   in.cursor = c.cursor;
   in.screen = kScreen;
   in.menuLocked = c.locked;
@@ -75,6 +85,17 @@ TEST(TriggerMonitor_DecideTick, Table) {
       {"off both: both hide", {500, 300}, kDefaults, true, 0, false, true, false, {false, true, true, -1}},
       {"locked, off the context menu: it hides", {500, 300}, kDefaults, true, 0, true, true, false,
        {false, false, true, -1}},
+      {"a held button keeps the corner shut", {1279, 799}, kDefaults, true, -2, false, false, false, {}, true},
+      {"a held button does not keep a menu open", {1000, 750}, kDefaults, true, 0, false, false, false,
+       {false, true, false, -1}, true},
+      {"a held button: hidden, not re-armed", {0, 799}, kAll, true, 0, false, false, false, {false, true, false, -1},
+       true},
+      {"a fullscreen program keeps the corner shut", {1279, 799}, kDefaults, true, -2, false, false, false, {}, false,
+       true},
+      {"guard off: the corner pops over a fullscreen program", {1279, 799}, kDefaults, true, -2, false, false, false,
+       {false, false, false, 0}, false, true, false},
+      {"a fullscreen program does not hold a menu open", {1000, 750}, kDefaults, true, 0, false, false, false,
+       {false, true, false, -1}, false, true},
   };
   for (const TickCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -82,6 +103,84 @@ TEST(TriggerMonitor_DecideTick, Table) {
     EXPECT_EQ(actual.raiseMenu, c.expected.raiseMenu);
     EXPECT_EQ(actual.hideMenu, c.expected.hideMenu);
     EXPECT_EQ(actual.hideContextMenu, c.expected.hideContextMenu);
+    EXPECT_EQ(actual.showTrigger, c.expected.showTrigger);
+  }
+}
+
+// Monitor layouts, primary at 0,0.
+const std::vector<Rect> kSideBySide{{0, 0, 1280, 800}, {1280, 0, 2560, 800}};
+// A taller monitor left of the primary (negative x), and another taller one right of it.
+const std::vector<Rect> kThreeInARow{{-1920, 0, 0, 1080}, {0, 0, 1280, 800}, {1280, 0, 2560, 1024}};
+const std::vector<Rect> kOneAbove{{0, 0, 1280, 800}, {0, -1024, 1280, 0}};
+const std::vector<Rect> kThreeStacked{{0, -800, 1280, 0}, {0, 0, 1280, 800}, {0, 800, 1280, 1600}};
+// Two monitors reported at the same origin (mirrored, or an X server without per-output layout).
+const std::vector<Rect> kOverlapping{{0, 0, 1280, 800}, {0, 0, 1024, 768}};
+
+struct MonitorCase {
+  const char* name;
+  const std::vector<Rect>& monitors;
+  bool allMonitors;
+  Point cursor;
+  std::array<bool, kTriggerCount> enabled;
+  bool excludeCorners;
+  int openedBy;  // -2: no menu; else the trigger of a visible menu away from the cursor
+  TickActions expected;
+};
+
+TEST(TriggerMonitor_DecideTick, EveryMonitorsOuterCornersAndEdges) {
+  const MonitorCase cases[] = {
+      {"off: only the primary, its right edge", kSideBySide, false, {1279, 400}, kEdges, true, -2, {false, false, false, 4}},
+      {"off: nothing on the second monitor's right edge", kSideBySide, false, {2559, 400}, kEdges, true, -2, {}},
+      {"inner edge between two monitors", kSideBySide, true, {1279, 400}, kEdges, true, -2, {}},
+      {"inner edge from the other side", kSideBySide, true, {1280, 400}, kEdges, true, -2, {}},
+      {"outer right edge of the second monitor", kSideBySide, true, {2559, 400}, kEdges, true, -2,
+       {false, false, false, 4}},
+      {"outer bottom-right corner", kSideBySide, true, {2559, 799}, kAll, true, -2, {false, false, false, 0}},
+      {"top-left corner of the primary", kSideBySide, true, {0, 0}, kAll, true, -2, {false, false, false, 3}},
+      {"where the top edge crosses monitors: top, no corner", kSideBySide, true, {1279, 0}, kAll, true, -2,
+       {false, false, false, 7}},
+      {"bottom edge of the second monitor", kSideBySide, true, {1500, 799}, kEdges, true, -2, {false, false, false, 6}},
+      {"off every monitor: nothing", kSideBySide, true, {-5, 400}, kAll, false, -2, {}},
+      {"negative origin: top-left corner", kThreeInARow, true, {-1920, 0}, kAll, true, -2, {false, false, false, 3}},
+      {"negative origin: left edge", kThreeInARow, true, {-1920, 500}, kEdges, true, -2, {false, false, false, 5}},
+      {"beside the shorter primary the edge is outer", kThreeInARow, true, {-1, 900}, kEdges, true, -2,
+       {false, false, false, 4}},
+      {"beside the primary the edge is inner", kThreeInARow, true, {-1, 400}, kEdges, true, -2, {}},
+      {"a corner below the primary's bottom", kThreeInARow, true, {-1, 1079}, kAll, true, -2, {false, false, false, 0}},
+      {"the primary's bottom meets the left monitor: no corner", kThreeInARow, true, {0, 799}, kEdges, true, -2,
+       {false, false, false, 6}},
+      {"below the primary, the taller right monitor's left edge", kThreeInARow, true, {1280, 900}, kEdges, true, -2,
+       {false, false, false, 5}},
+      {"stacked: the primary's top is inner", kOneAbove, true, {600, 0}, kEdges, true, -2, {}},
+      {"stacked: the upper monitor's top", kOneAbove, true, {600, -1024}, kEdges, true, -2, {false, false, false, 7}},
+      {"stacked: the upper monitor's top-left corner", kOneAbove, true, {0, -1024}, kAll, true, -2,
+       {false, false, false, 3}},
+      {"stacked: the primary's top-left pixel is on the left edge", kOneAbove, true, {0, 0}, kAll, true, -2,
+       {false, false, false, 5}},
+      {"three stacked: the middle's bottom is inner", kThreeStacked, true, {600, 799}, kEdges, true, -2, {}},
+      {"three stacked: the lowest monitor's bottom", kThreeStacked, true, {600, 1599}, kEdges, true, -2,
+       {false, false, false, 6}},
+      {"three stacked: the middle's left edge", kThreeStacked, true, {0, 400}, kEdges, true, -2, {false, false, false, 5}},
+      {"overlapping: the smaller one's edge lies inside the larger", kOverlapping, true, {1023, 400}, kEdges, true, -2,
+       {}},
+      {"overlapping: the larger one's corner", kOverlapping, true, {1279, 799}, kAll, true, -2, {false, false, false, 0}},
+      {"a top menu holds across the seam", kSideBySide, true, {1280, 0}, kEdges, true, 7, {}},
+      {"a right menu hides on the inner edge", kSideBySide, true, {1279, 400}, kEdges, true, 4, {false, true, false, -1}},
+  };
+  for (const MonitorCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TickInput in;
+    in.cursor = c.cursor;
+    in.screen = kScreen;
+    in.allMonitors = c.allMonitors;
+    in.monitors = c.monitors;
+    in.excludeCorners = c.excludeCorners;
+    in.triggerEnabled = &c.enabled;
+    in.menuVisible = in.menuShowing = c.openedBy != -2;
+    in.activeTrigger = c.openedBy == -2 ? -1 : c.openedBy;
+    in.menuBounds = c.openedBy == -2 ? Rect{} : Rect{300, 300, 402, 322};
+    const TickActions actual = DecideTick(in);
+    EXPECT_EQ(actual.hideMenu, c.expected.hideMenu);
     EXPECT_EQ(actual.showTrigger, c.expected.showTrigger);
   }
 }
@@ -123,6 +222,62 @@ TEST_F(TriggerMonitorTest, TheTimerRunsFromStartEveryHundredMilliseconds) {
   EXPECT_EQ(OptionsWindow().timers.at(kTriggerTimerId), 100);
   fake.screen.cursor = {1279, 799};
   OptionsWindow().events.FormTimer(kTriggerTimerId);
+  EXPECT_TRUE(menu->MenuShowing());
+}
+
+TEST_F(TriggerMonitorTest, AHeldButtonDelaysTheCornerUntilTheNextTickAfterItsRelease) {
+  Start(Configuration(1, 1, "", ""));
+  fake.screen.cursor = {1279, 799};
+  fake.screen.buttonHeld = true;
+  Tick();
+  Tick();
+  EXPECT_FALSE(menu->MenuShowing());
+  fake.screen.buttonHeld = false;
+  Tick();
+  EXPECT_TRUE(menu->MenuShowing());
+}
+
+TEST_F(TriggerMonitorTest, TheFullscreenQuestionIsAskedOnlyWhenACornerWouldPopUp) {
+  Start(Configuration(1, 1, "", ""));
+  fake.screen.fullscreen = true;
+  fake.screen.cursor = {600, 400};
+  Tick();
+  fake.screen.cursor = {1279, 799};
+  fake.screen.buttonHeld = true;
+  Tick();
+  EXPECT_EQ(fake.screen.fullscreenQueries, 0);
+  fake.screen.buttonHeld = false;
+  Tick();
+  EXPECT_EQ(fake.screen.fullscreenQueries, 1);
+  EXPECT_FALSE(menu->MenuShowing());
+  fake.screen.fullscreen = false;  // the program ended or went to a window
+  Tick();
+  EXPECT_TRUE(menu->MenuShowing());
+}
+
+TEST_F(TriggerMonitorTest, WithEveryMonitorTheMenuOpensOnTheMonitorOfItsCorner) {
+  Start(Configuration(1, 1, "All Monitors=1\n", ""));
+  fake.screen.monitors = kThreeInARow;
+  fake.screen.cursor = {-1, 1079};  // the left monitor's bottom-right corner
+  Tick();
+  ASSERT_TRUE(menu->MenuShowing());
+  EXPECT_EQ(MenuWindow().bounds, (Rect{-102, 1058, 0, 1080}));
+  fake.screen.cursor = {-500, 500};
+  Tick();
+  fake.screen.cursor = {2559, 1023};  // the right monitor's, lower than the primary's
+  Tick();
+  EXPECT_EQ(MenuWindow().bounds, (Rect{2458, 1002, 2560, 1024}));
+}
+
+TEST_F(TriggerMonitorTest, TheMonitorsAreReadAgainWhenTheDisplayLayoutChanges) {
+  Start(Configuration(1, 1, "All Monitors=1\n", ""));
+  fake.screen.monitors = {{0, 0, 1280, 800}};
+  fake.screen.connected = kSideBySide;
+  fake.screen.cursor = {2559, 799};
+  Tick();
+  EXPECT_FALSE(menu->MenuShowing()) << "a monitor not yet read";
+  MenuWindow().events.FormDisplayChange();
+  Tick();
   EXPECT_TRUE(menu->MenuShowing());
 }
 

@@ -92,5 +92,25 @@ TEST(MenuGeometry, PlacementFlipsAtTheEdgesAndPinsAtTheTopLeft) {
   }
 }
 
+TEST(MenuGeometry, PlacementWithinAMonitorAtNegativeCoordinates) {
+  const Rect left{-1920, -200, 0, 880};
+  struct Case {
+    const char* name;
+    Point anchor;
+    Size menu;
+    Point expected;
+  };
+  const Case cases[] = {
+      {"bottom-right corner", {-1, 879}, {202, 62}, {-202, 818}},
+      {"top-left corner", {-1920, -200}, {202, 62}, {-1920, -200}},
+      {"taller than the monitor: pinned at its top", {-600, 879}, {202, 1200}, {-600, -200}},
+      {"wider than the monitor: pinned at its left", {-1, 0}, {2000, 62}, {-1920, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(PlaceMenu(c.anchor, c.menu, left), c.expected);
+  }
+}
+
 }  // namespace
 }  // namespace tarnwick

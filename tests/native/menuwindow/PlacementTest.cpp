@@ -32,6 +32,36 @@ TEST_F(PlacementTest, EachTriggerShowsItsOwnMenu) {
   EXPECT_EQ(MenuWindow().bounds, (Rect{0, 0, 204, 22}));
 }
 
+TEST_F(PlacementTest, WithEveryMonitorAMenuIsPlacedWithinTheMonitorOfItsAnchor) {
+  struct Case {
+    const char* name;
+    bool allMonitors;
+    Point anchor;
+    int trigger;
+    Rect expected;  // a 102 x 22 menu
+  };
+  const Case cases[] = {
+      {"left of the primary: flips left, not pinned at 0", true, {-1, 1079}, 0, {-102, 1058, 0, 1080}},
+      {"left of the primary, setting off: pinned to the primary", false, {-1, 1079}, 0, {0, 1058, 102, 1080}},
+      {"above the primary: opens downward from its top", true, {600, -1024}, 7, {600, -1024, 702, -1002}},
+      {"above the primary, wider than the space left: flips", true, {1279, -1024}, 1, {1178, -1024, 1280, -1002}},
+      {"tray on the right monitor", true, {2500, 790}, 8, {2399, 769, 2501, 791}},
+      {"on no monitor: the primary", true, {5000, 5000}, 0, {4899, 4979, 5001, 5001}},
+  };
+  Start(Configuration(1, 1, "", ""));
+  fake.screen.monitors = {{0, 0, 1280, 800}, {-1920, 0, 0, 1080}, {0, -1024, 1280, 0}, {1280, 0, 2560, 800}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Options().AllMonitors = c.allMonitors;
+    Flags().PopupsDisabled = c.trigger == 8;
+    menu->HideMenu();
+    menu->ShowMenuAt(c.anchor.x, c.anchor.y, c.trigger);
+    EXPECT_EQ(MenuWindow().bounds, c.expected);
+    menu->RefreshIfVisible();  // a re-placement after an edit stays where it was
+    EXPECT_EQ(MenuWindow().bounds, c.expected);
+  }
+}
+
 struct DwellCase {
   const char* name;
   int sensitive;

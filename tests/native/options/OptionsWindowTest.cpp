@@ -65,7 +65,9 @@ TEST_F(OptionsWindowTest, EachGeneralBoxTogglesItsSettingOnClickAndTwiceOnDouble
   const Case cases[] = {{"Startup", 12, &Settings::Startup},         {"Autosave", 36, &Settings::Autosave},
                         {"Tray Menu", 60, &Settings::TrayMenu},      {"Hide Dup No", 84, &Settings::HideDupNo},
                         {"Get Shortcut", 108, &Settings::GetShortcut}, {"Tarnwik", 132, &Settings::Tarnwik},
-                        {"Exclude Corners", 156, &Settings::ExcludeCorners}};
+                        {"Exclude Corners", 156, &Settings::ExcludeCorners},
+                        {"Fullscreen Guard", 204, &Settings::FullscreenGuard},
+                        {"All Monitors", 228, &Settings::AllMonitors}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     bool& setting = Options().*(c.setting);
@@ -79,6 +81,25 @@ TEST_F(OptionsWindowTest, EachGeneralBoxTogglesItsSettingOnClickAndTwiceOnDouble
     DoubleClick(GeneralBox(c.top));
     EXPECT_EQ(setting, before) << "a double click counts twice";
   }
+}
+
+TEST_F(OptionsWindowTest, TheTriggerGuardBoxesStandUnderTheOthersWithCaptionsFromTheLanguageFile) {
+  fake.files.files[fake.host.folder + "Language.ini"] =
+      "[Language]\nGeneral10=Nicht über Vollbild\nGeneral11=Jeder Bildschirm\n";
+  StartWith("All Monitors=1\n");
+  options->ShowPage(OptionsPage::General);
+  const std::vector<std::string> calls = Paint();
+  // A caption's text call starts with its rectangle's top-left corner: 32 right of the box's
+  // picture and 2 below it, in the page at 8,40.
+  const auto captionAt = [&](const std::string& corner, const std::string& text) {
+    return std::any_of(calls.begin(), calls.end(), [&](const std::string& call) {
+      return call.starts_with("text " + corner + ",") && call.find("'" + text + "'") != std::string::npos;
+    });
+  };
+  EXPECT_TRUE(captionAt("40,246", "Nicht über Vollbild"));
+  EXPECT_TRUE(captionAt("40,270", "Jeder Bildschirm"));
+  EXPECT_TRUE(Painted("image 11 @20,244")) << "the guard is on by default";
+  EXPECT_TRUE(Painted("image 11 @20,268")) << "every monitor, as stored";
 }
 
 TEST_F(OptionsWindowTest, PopupSensitiveStepsThroughThreeStatesAndTreatsStrayValuesAsTheLast) {

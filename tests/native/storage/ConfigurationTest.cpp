@@ -68,6 +68,28 @@ TEST(Configuration_LoadSettings, ReadsValuesWhateverTheCaseOfTheKeys) {
   EXPECT_FALSE(IsLegacyLayout(loaded.file));
 }
 
+TEST(Configuration_LoadSettings, TheTriggerGuardsDefaultToOnAndEveryMonitorToOff) {
+  struct Case {
+    const char* text;
+    bool fullscreenGuard;
+    bool allMonitors;
+  };
+  const Case cases[] = {
+      {"[Setting]\nVersion=2.0\nSensitive=1\n", true, false},  // written before they existed
+      {"[Setting]\nVersion=2.0\nFullscreen Guard=0\nAll Monitors=1\n", false, true},
+      {"[Setting]\nVersion=2.0\nfullscreen guard=x\nALL MONITORS=2\n", true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    Loaded loaded(c.text);
+    EXPECT_EQ(loaded.settings.FullscreenGuard, c.fullscreenGuard);
+    EXPECT_EQ(loaded.settings.AllMonitors, c.allMonitors);
+    Loaded again(loaded.Save());
+    EXPECT_EQ(again.settings.FullscreenGuard, c.fullscreenGuard);
+    EXPECT_EQ(again.settings.AllMonitors, c.allMonitors);
+  }
+}
+
 TEST(Configuration_LoadSettings, OnlyVersionTwoHidesTheOptionsWindow) {
   struct Case {
     const char* text;
@@ -160,7 +182,8 @@ TEST(Configuration_Save, WritesTheWholeFileInItsFixedOrder) {
       "[Marker]\nExec=Empty\n[Lower]\nExec=empty\nColumn=1\nType=2\n");
   const std::string expected =
       "[Setting]\r\nVersion=2.0\r\nLanguage=\r\nStartup=1\r\nAutosave=0\r\nTray Menu=1\r\nHide Dup No=1\r\n"
-      "Get Shortcut=1\r\nTarnwik=1\r\nExclude Corners=1\r\nSensitive=2\r\nFont=MS Sans Serif\r\n"
+      "Get Shortcut=1\r\nTarnwik=1\r\nExclude Corners=1\r\nSensitive=2\r\nFullscreen Guard=1\r\n"
+      "All Monitors=0\r\nFont=MS Sans Serif\r\n"
       "Italic=0\r\nBold=0\r\nFontSize=8\r\nBackground=0\r\nText=16777215\r\nHighlight=8388608\r\n"
       "HighlightText=65535\r\n"
       "\r\n[Menu]\r\nTarnwick=0\r\nWork=2\r\n"
