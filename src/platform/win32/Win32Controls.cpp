@@ -50,6 +50,10 @@ void Win32EditBox::Focus() {
   if (m_hwnd != nullptr) SetFocus(m_hwnd);
 }
 
+void Win32EditBox::SetVisible(bool visible) {
+  if (m_hwnd != nullptr) ShowWindow(m_hwnd, visible ? SW_SHOWNA : SW_HIDE);
+}
+
 Win32ListBox::Win32ListBox(HWND parent, int controlId, const Rect& bounds)
     : m_hwnd(CreateChild(parent, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, controlId,
                          bounds)) {}
@@ -73,6 +77,27 @@ void Win32ListBox::Select(int index) {
   if (m_hwnd != nullptr) SendMessageW(m_hwnd, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-void Win32ListBox::SetFont(const FontSpec& font) { GiveFont(m_hwnd, font); }
+// A new font sets the rows to its own height, so a fixed height is given again.
+void Win32ListBox::SetFont(const FontSpec& font) {
+  GiveFont(m_hwnd, font);
+  if (m_rowHeight > 0) SetRowHeight(m_rowHeight);
+}
+
+void Win32ListBox::SetVisible(bool visible) {
+  if (m_hwnd != nullptr) ShowWindow(m_hwnd, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Win32ListBox::SetRowHeight(int pixels) {
+  m_rowHeight = pixels;
+  if (m_hwnd == nullptr) return;
+  SendMessageW(m_hwnd, LB_SETITEMHEIGHT, 0, MAKELPARAM(pixels, 0));
+  InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+int Win32ListBox::TopIndex() const {
+  if (m_hwnd == nullptr) return 0;
+  const LRESULT top = SendMessageW(m_hwnd, LB_GETTOPINDEX, 0, 0);
+  return top == LB_ERR ? 0 : static_cast<int>(top);
+}
 
 }  // namespace tarnwick
