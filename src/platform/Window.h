@@ -71,6 +71,8 @@ class EditBox {
   virtual void Focus() = 0;
   // A control of a page that is not in front is hidden.
   virtual void SetVisible(bool visible) = 0;
+  // Puts the caret after the last character, where typing goes on.
+  virtual void MoveCaretToEnd() = 0;
 };
 
 // A list of texts, a child of a window, of which the user chooses one.

@@ -108,10 +108,15 @@ class FakeEditBox final : public EditBox {
   bool enabled = true;
   bool focused = false;
   bool visible = true;
+  size_t caret = 0;  // in bytes from the start
   FontSpec font;
   Rect bounds;
   std::string Text() const override { return text; }
-  void SetText(const std::string& utf8) override { text = utf8; }
+  void SetText(const std::string& utf8) override {
+    text = utf8;
+    caret = 0;
+  }
+  void MoveCaretToEnd() override { caret = text.size(); }
   void SetEnabled(bool value) override { enabled = value; }
   void SetFont(const FontSpec& value) override { font = value; }
   void Focus() override { focused = true; }

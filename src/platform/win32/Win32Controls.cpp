@@ -50,6 +50,12 @@ void Win32EditBox::Focus() {
   if (m_hwnd != nullptr) SetFocus(m_hwnd);
 }
 
+void Win32EditBox::MoveCaretToEnd() {
+  if (m_hwnd == nullptr) return;
+  const int length = GetWindowTextLengthW(m_hwnd);
+  SendMessageW(m_hwnd, EM_SETSEL, static_cast<WPARAM>(length), static_cast<LPARAM>(length));
+}
+
 void Win32EditBox::SetVisible(bool visible) {
   if (m_hwnd != nullptr) ShowWindow(m_hwnd, visible ? SW_SHOWNA : SW_HIDE);
 }

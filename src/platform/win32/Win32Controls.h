@@ -18,6 +18,7 @@ class Win32EditBox final : public EditBox {
   void SetFont(const FontSpec& font) override;
   void Focus() override;
   void SetVisible(bool visible) override;
+  void MoveCaretToEnd() override;
   HWND Handle() const { return m_hwnd; }
 
  private:

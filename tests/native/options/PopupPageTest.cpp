@@ -92,6 +92,7 @@ TEST_F(PopupPageTest, LoadsTheMenusWithTheFirstTriggerSelectedAndItsMenuPointedA
   EXPECT_EQ(options->Popup().SelectedTrigger(), 0);
   EXPECT_EQ(ListBox1().selected, 1);
   EXPECT_EQ(NameBox().text, "Work");
+  EXPECT_EQ(NameBox().caret, 4u) << "the caret after the name";
   EXPECT_EQ(LinkLines(), (std::vector<std::string>{"line 172,89 196,89 FFFFFF w2", "line 196,89 196,102 FFFFFF w2",
                                                    "line 196,102 220,102 FFFFFF w2", "image 17 @188,87"}));
   const std::vector<std::string> calls = Paint();
@@ -156,6 +157,7 @@ TEST_F(PopupPageTest, AddSelectsTheNewMenuWithoutReassigningTheTriggerAndRenameU
   EXPECT_EQ(ListBox1().items.back(), "New Menu");
   EXPECT_EQ(ListBox1().selected, 3);
   EXPECT_EQ(NameBox().text, "New Menu");
+  EXPECT_EQ(NameBox().caret, 8u);
   EXPECT_EQ(Menus().MenuIds.back(), 1);
   EXPECT_EQ(Options().TriggerMenuIds[kTriggerBottomRight], 4);
   NameBox().text = " work ";
