@@ -78,6 +78,8 @@ class PrintedDialogs final : public Dialogs {
   std::optional<Color> PickColor(Color) override { return std::nullopt; }
   std::optional<FontSpec> PickFont(const FontSpec&) override { return std::nullopt; }
   std::optional<std::string> ChooseSettingsFile(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> ChooseMenuFileToImport() override { return std::nullopt; }
+  std::optional<std::string> ChooseExportFile(const std::string&) override { return std::nullopt; }
 };
 
 double Milliseconds(Clock::duration duration) {

@@ -1,12 +1,28 @@
 #include "app/Session.h"
 
+#include <algorithm>
+
 #include "activation/RunAtLogOn.h"
+#include "model/Text.h"
 #include "options/LanguageFile.h"
+#include "storage/AtomicFile.h"
 #include "storage/Configuration.h"
 #include "storage/IniFile.h"
 #include "storage/TextEncoding.h"
 
 namespace tarnwick {
+
+namespace {
+
+// Whether two full paths name the same file as Windows matches names: letters without regard
+// to case, and either separator.
+bool SamePath(std::string a, std::string b) {
+  std::replace(a.begin(), a.end(), '/', '\\');
+  std::replace(b.begin(), b.end(), '/', '\\');
+  return EqualsIgnoreCase(a, b);
+}
+
+}  // namespace
 
 Session::Session(Platform& platform, HotkeyBinder& hotkeys)
     : m_platform(platform),
@@ -25,12 +41,16 @@ void Session::ReportFailure(const std::string& message, FailureReport report) {
   }
 }
 
-bool Session::WriteConfigurationBytes(std::string_view bytes, FailureReport report) {
-  const WriteResult result = m_file.Save(bytes);
-  if (result) return true;
+void Session::ReportWriteFailure(const WriteResult& result, FailureReport report) {
   std::string message = "Unable to write to " + result.path;
   if (!result.reason.empty()) message += ": " + result.reason;
   ReportFailure(message, report);
+}
+
+bool Session::WriteConfigurationBytes(std::string_view bytes, FailureReport report) {
+  const WriteResult result = m_file.Save(bytes);
+  if (result) return true;
+  ReportWriteFailure(result, report);
   return false;
 }
 
@@ -80,6 +100,42 @@ bool Session::Save(FailureReport report) {
 
 std::string Session::SavedBytes() const {
   return EncodeTextFile(ConfigurationText(m_settings, m_menus, m_table), m_platform.codePage);
+}
+
+bool Session::ExportMenu(int menuId, const std::string& path) {
+  if (SamePath(path, m_configPath)) return false;
+  const std::string bytes =
+      ExportedMenuBytes(m_table, menuId, m_table.ColumnsOf(menuId), m_table.RowsOf(menuId), m_platform.codePage);
+  const WriteResult result = WriteFileAtomically(m_platform.files, path, bytes);
+  if (result) return true;
+  ReportWriteFailure(result, FailureReport::Box);
+  return false;
+}
+
+std::optional<ImportedMenu> Session::ReadMenuFile(const std::string& path) {
+  const std::optional<std::string> bytes = m_platform.files.ReadWhole(path);
+  if (!bytes) {
+    std::string message = "Unable to read " + path;
+    if (const std::string reason = m_platform.files.LastError(); !reason.empty()) message += ": " + reason;
+    ReportFailure(message, FailureReport::Box);
+    return std::nullopt;
+  }
+  return ParseMenuFile(*bytes, m_settings.Text, m_settings.HideDupNo, m_platform.codePage);
+}
+
+void Session::FillImportedMenu(int menuId, const ImportedMenu& menu) {
+  if (!m_menus.HasMenu(menuId)) return;
+  m_table.ColumnsOf(menuId) = menu.columns;
+  m_table.RowsOf(menuId) = menu.rows;
+  m_table.Reserve(m_table.Count() + menu.items.size());
+  int columns = menu.columns;
+  for (Item item : menu.items) {
+    item.MenuId = menuId;
+    m_table.AddItem(std::move(item));
+    // AddItem grows the rows for a full column; a column past the grid is made reachable here.
+    columns = std::max(columns, m_table.Items().back().Column + 1);
+  }
+  m_table.ColumnsOf(menuId) = columns;
 }
 
 }  // namespace tarnwick

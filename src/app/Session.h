@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "storage/ConfigurationFile.h"
 #include "storage/IniFile.h"
+#include "storage/MenuExchange.h"
 #include "ui/LanguageTexts.h"
 
 namespace tarnwick {
@@ -48,6 +49,18 @@ class Session {
   // The bytes a save writes.
   std::string SavedBytes() const;
 
+  // Writes one menu to a file of its own, atomically. False when nothing was written: the
+  // path is the live configuration file (taken as a cancel, without a message: writing there
+  // would throw away every other menu and setting) or the write failed (reported as a failed
+  // save is, "Unable to write to <path>: <reason>").
+  bool ExportMenu(int menuId, const std::string& path);
+  // Reads a menu file; nullopt, after a report, when it cannot be read.
+  std::optional<ImportedMenu> ReadMenuFile(const std::string& path);
+  // Fills a menu just added (and empty) from a menu file: its size, then every item through
+  // AddItem into that menu. The counts then grow until every item's cell lies inside the grid.
+  // Nothing happens for an id that names no menu.
+  void FillImportedMenu(int menuId, const ImportedMenu& menu);
+
   Settings& Options() { return m_settings; }
   const Settings& Options() const { return m_settings; }
   RuntimeFlags& Flags() { return m_flags; }
@@ -70,6 +83,7 @@ class Session {
   void LoadParsed(const IniFile& file, bool hadBytes, const FontSpec& windowFont);
   bool WriteConfigurationBytes(std::string_view bytes, FailureReport report);
   void ReportFailure(const std::string& message, FailureReport report);
+  void ReportWriteFailure(const WriteResult& result, FailureReport report);
 
   Platform& m_platform;
   std::string m_configPath;

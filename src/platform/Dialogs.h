@@ -35,6 +35,13 @@ class Dialogs {
   // The file-open dialog for one existing settings file (*.ini), preset to a path; nullopt
   // when cancelled.
   virtual std::optional<std::string> ChooseSettingsFile(const std::string& initial) = 0;
+  // The file-open dialog for a menu file to import: one existing *.ini file in an existing
+  // folder; nullopt when cancelled.
+  virtual std::optional<std::string> ChooseMenuFileToImport() = 0;
+  // The file-save dialog for a menu file to export, its name preset to proposedName; ".ini" is
+  // added to a name typed without an extension, and replacing a file is confirmed first.
+  // nullopt when cancelled.
+  virtual std::optional<std::string> ChooseExportFile(const std::string& proposedName) = 0;
 };
 
 }  // namespace tarnwick

@@ -31,35 +31,41 @@ constexpr ItemKey ItemNumber(const char* name, int fallback) {
           fallback};
 }
 
-constexpr ItemKey kItemKeys[] = {
-    ItemText<&Item::ProgramFile>(kExecKey),
-    ItemText<&Item::StartIn>("Start"),
-    ItemText<&Item::Parameters>("Para"),
-    ItemNumber<&Item::WindowMode>("Mode", 1),
-    ItemText<&Item::IconLocation>(kIconKey, kDefaultIcon),
-    ItemNumber<&Item::IconIndex>(kIconIndexKey, -1),
-    ItemNumber<&Item::HotkeyModifiers>("Mod", 0),
-    ItemNumber<&Item::HotkeyKey>("KeyCode", 0),
-    {"Disable",
-     [](const IniSection& section, const ItemKey& key, const ItemDefaults&, Item& item) {
-       item.DisableAfterRun = section.ReadBool(key.name, false);
-     },
-     [](IniWriter& out, const ItemKey& key, const Item& item) { out.WriteBool(key.name, item.DisableAfterRun); }, "",
-     0},
-    {"Color",
-     [](const IniSection& section, const ItemKey& key, const ItemDefaults& defaults, Item& item) {
-       item.ItemColor = ColorOf(section.ReadInt(key.name, ColorNumber(defaults.textColor)));
-     },
-     [](IniWriter& out, const ItemKey& key, const Item& item) { out.WriteInt(key.name, ColorNumber(item.ItemColor)); },
-     "", 0},
-    ItemNumber<&Item::Column>("Column", 0),
-    ItemNumber<&Item::Row>("Row", 0),
-    {"Type",
-     [](const IniSection& section, const ItemKey& key, const ItemDefaults& defaults, Item& item) {
-       item.MenuId = section.ReadInt(key.name, defaults.menuId);
-     },
-     [](IniWriter& out, const ItemKey& key, const Item& item) { out.WriteInt(key.name, item.MenuId); }, "", 0},
-};
+constexpr ItemKey kExec = ItemText<&Item::ProgramFile>(kExecKey);
+constexpr ItemKey kStart = ItemText<&Item::StartIn>("Start");
+constexpr ItemKey kPara = ItemText<&Item::Parameters>("Para");
+constexpr ItemKey kMode = ItemNumber<&Item::WindowMode>("Mode", 1);
+constexpr ItemKey kIcon = ItemText<&Item::IconLocation>(kIconKey, kDefaultIcon);
+constexpr ItemKey kIndex = ItemNumber<&Item::IconIndex>(kIconIndexKey, -1);
+constexpr ItemKey kMod = ItemNumber<&Item::HotkeyModifiers>("Mod", 0);
+constexpr ItemKey kKeyCode = ItemNumber<&Item::HotkeyKey>("KeyCode", 0);
+constexpr ItemKey kDisable = {
+    "Disable",
+    [](const IniSection& section, const ItemKey& key, const ItemDefaults&, Item& item) {
+      item.DisableAfterRun = section.ReadBool(key.name, false);
+    },
+    [](IniWriter& out, const ItemKey& key, const Item& item) { out.WriteBool(key.name, item.DisableAfterRun); }, "", 0};
+constexpr ItemKey kColor = {
+    "Color",
+    [](const IniSection& section, const ItemKey& key, const ItemDefaults& defaults, Item& item) {
+      item.ItemColor = ColorOf(section.ReadInt(key.name, ColorNumber(defaults.textColor)));
+    },
+    [](IniWriter& out, const ItemKey& key, const Item& item) { out.WriteInt(key.name, ColorNumber(item.ItemColor)); },
+    "", 0};
+constexpr ItemKey kColumn = ItemNumber<&Item::Column>("Column", 0);
+constexpr ItemKey kRow = ItemNumber<&Item::Row>("Row", 0);
+constexpr ItemKey kType = {
+    "Type",
+    [](const IniSection& section, const ItemKey& key, const ItemDefaults& defaults, Item& item) {
+      item.MenuId = section.ReadInt(key.name, defaults.menuId);
+    },
+    [](IniWriter& out, const ItemKey& key, const Item& item) { out.WriteInt(key.name, item.MenuId); }, "", 0};
+
+constexpr ItemKey kItemKeys[] = {kExec, kStart, kPara, kMode, kIcon, kIndex, kMod,
+                                 kKeyCode, kDisable, kColor, kColumn, kRow, kType};
+// A menu file is the menu: its items carry no "Type", and their icon comes before the mode.
+constexpr ItemKey kMenuFileItemKeys[] = {kExec, kStart, kPara, kIcon, kIndex, kMode,
+                                         kMod, kKeyCode, kDisable, kColor, kColumn, kRow};
 
 // ---- Setting keys ----
 
@@ -140,6 +146,7 @@ constexpr SettingKey kSettingKeys[] = {
 }  // namespace
 
 std::span<const ItemKey> ItemKeys() { return kItemKeys; }
+std::span<const ItemKey> MenuFileItemKeys() { return kMenuFileItemKeys; }
 std::span<const SettingKey> SettingKeys() { return kSettingKeys; }
 
 }  // namespace tarnwick

@@ -35,6 +35,8 @@ inline constexpr const char* kDefaultIcon = "Default Icon";
 
 // An item's keys in the order they are saved.
 std::span<const ItemKey> ItemKeys();
+// An item's keys in a file of one menu (export and import), in the order they are written.
+std::span<const ItemKey> MenuFileItemKeys();
 
 // Values of [Setting] that depend on the running program: the font defaults are the
 // options window's own font.

@@ -100,6 +100,21 @@ class FakeDialogs final : public Dialogs {
     settingsFilePresets.push_back(initial);
     return chosenSettingsFile;
   }
+  // The menu file dialogs' answers; nullopt = cancelled. Export records each proposed name.
+  std::optional<std::string> chosenImportFile;
+  int importDialogs = 0;
+  std::optional<std::string> ChooseMenuFileToImport() override {
+    ++importDialogs;
+    if (whileAsking) whileAsking();
+    return chosenImportFile;
+  }
+  std::optional<std::string> chosenExportFile;
+  std::vector<std::string> exportProposals;
+  std::optional<std::string> ChooseExportFile(const std::string& proposedName) override {
+    exportProposals.push_back(proposedName);
+    if (whileAsking) whileAsking();
+    return chosenExportFile;
+  }
 };
 
 class FakeEditBox final : public EditBox {

@@ -17,6 +17,8 @@ class NoDialogs final : public Dialogs {
   std::optional<Color> PickColor(Color) override { return std::nullopt; }
   std::optional<FontSpec> PickFont(const FontSpec&) override { return std::nullopt; }
   std::optional<std::string> ChooseSettingsFile(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> ChooseMenuFileToImport() override { return std::nullopt; }
+  std::optional<std::string> ChooseExportFile(const std::string&) override { return std::nullopt; }
 };
 
 // A form that ignores every event.

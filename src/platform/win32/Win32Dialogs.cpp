@@ -70,6 +70,43 @@ std::vector<std::string> SplitFileNames(const wchar_t* names) {
   return files;
 }
 
+constexpr const wchar_t* kSettingsFilter = L"Tarnwick Settings (*.ini)\0*.ini\0";
+
+// A name proposed for a new file, with the characters no file name may hold made "_": with
+// them in the name box the save dialog would refuse to open at all.
+std::wstring FileNameProposal(const std::string& name) {
+  std::wstring proposal = Widen(name);
+  for (wchar_t& c : proposal) {
+    if (c < 0x20 || std::wcschr(L"\\/:*?\"<>|", c) != nullptr) c = L'_';
+  }
+  return proposal;
+}
+
+// One *.ini file in the open or the save dialog, the name box preset; nullopt when cancelled.
+std::optional<std::string> RunSettingsFileDialog(bool save, const std::wstring& preset) {
+  FileNames names;
+  if (preset.size() < names.buffer.size()) std::copy(preset.begin(), preset.end(), names.buffer.begin());
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = GetActiveWindow();
+  dialog.lpstrFilter = kSettingsFilter;
+  dialog.lpstrFile = names.buffer.data();
+  dialog.nMaxFile = static_cast<DWORD>(names.buffer.size());
+  dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLEHOOK | OFN_ENABLESIZING;
+  if (save) {
+    dialog.Flags |= OFN_OVERWRITEPROMPT;
+    dialog.lpstrDefExt = L"ini";
+  } else {
+    dialog.Flags |= OFN_FILEMUSTEXIST;
+  }
+  dialog.lpfnHook = FileDialogHook;
+  dialog.lCustData = reinterpret_cast<LPARAM>(&names);
+  if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
+  std::string path = Narrow(dialog.lpstrFile);
+  if (path.empty()) return std::nullopt;
+  return path;
+}
+
 }  // namespace
 
 bool Win32Dialogs::Confirm(const std::string& caption, const std::string& text) {
@@ -146,6 +183,12 @@ std::optional<std::string> Win32Dialogs::ChooseSettingsFile(const std::string& i
   std::string path = Narrow(dialog.lpstrFile);
   if (path.empty()) return std::nullopt;
   return path;
+}
+
+std::optional<std::string> Win32Dialogs::ChooseMenuFileToImport() { return RunSettingsFileDialog(false, L""); }
+
+std::optional<std::string> Win32Dialogs::ChooseExportFile(const std::string& proposedName) {
+  return RunSettingsFileDialog(true, FileNameProposal(proposedName));
 }
 
 void Win32Dialogs::ShowError(const std::string& message) {
