@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/MenuEdits.h"
+#include "storage/MenuExchange.h"
 #include "ui/ColorSwatch.h"
 
 namespace tarnwick {
@@ -42,8 +43,8 @@ PopupPage::PopupPage(const Skin& skin, Session& session, Dialogs& dialogs, ItemE
                   [this](int) { CheckListBox1Click(); }, [this](int row) { CheckListBox1ClickCheck(row); }}),
       m_add(skin, Place(Point{368, 49}), kAddGlyph, DoubleClick::Ignored, [this] { IAddMenuClick(); }),
       m_remove(skin, Place(Point{368, 73}), kRemoveGlyph, DoubleClick::Ignored, [this] { IRemoveMenuClick(); }),
-      m_import(skin, Place(Point{368, 105}), kImportGlyph, DoubleClick::Ignored, [] {}),
-      m_export(skin, Place(Point{368, 129}), kExportGlyph, DoubleClick::Ignored, [] {}),
+      m_import(skin, Place(Point{368, 105}), kImportGlyph, DoubleClick::Ignored, [this] { IImportMenuClick(); }),
+      m_export(skin, Place(Point{368, 129}), kExportGlyph, DoubleClick::Ignored, [this] { IExportMenuClick(); }),
       m_rename(skin, Place(Point{368, 217}), kRenameGlyph, DoubleClick::Ignored, [this] { IRenameMenuClick(); }),
       m_triggerLabel{Place(Point{16, 16}), ""},
       m_menuLabel{Place(Point{216, 16}), ""} {
@@ -185,6 +186,35 @@ void PopupPage::IRenameMenuClick() {
   FillMenuList(position);
   ShowMenuName(position);
   Redraw();
+}
+
+void PopupPage::IExportMenuClick() {
+  const int position = SelectedMenu();
+  if (position < 0 || m_menuName == nullptr) return;
+  // The name box proposes the file name: normally the menu's name, or what was typed there.
+  const std::optional<std::string> path = m_dialogs.ChooseExportFile(m_menuName->Text());
+  if (!path) return;
+  // A failure has been reported by the session.
+  m_session.ExportMenu(m_session.Menus().MenuIds[static_cast<size_t>(position)], *path);
+}
+
+void PopupPage::IImportMenuClick() {
+  const std::optional<std::string> path = m_dialogs.ChooseMenuFileToImport();
+  if (!path) return;
+  // Read first, so that a file that cannot be read leaves no empty menu behind.
+  const std::optional<ImportedMenu> imported = m_session.ReadMenuFile(*path);
+  if (!imported) return;
+  MenuList& menus = m_session.Menus();
+  const std::optional<size_t> position = AddMenu(menus, m_session.Table());
+  // Without a free id there is no menu to fill: the one selected must not take the file.
+  if (!position) return;
+  // A name that cleans to nothing leaves "New Menu".
+  RenameMenu(menus, *position, MenuNameFromFile(*path, m_session.Options().HideDupNo));
+  m_session.FillImportedMenu(menus.MenuIds[*position], *imported);
+  FillMenuList(static_cast<int>(*position));
+  ShowMenuName(static_cast<int>(*position));
+  Redraw();
+  if (m_menu != nullptr) m_menu->RefreshIfVisible();
 }
 
 std::optional<TriggerLink> PopupPage::Link() const {

@@ -76,6 +76,10 @@ class PopupPage {
   void IAddMenuClick();
   void IRemoveMenuClick();
   void IRenameMenuClick();
+  // Writes the selected menu to a file of its own, named in the save dialog.
+  void IExportMenuClick();
+  // Reads a menu file as a new menu, named after the file.
+  void IImportMenuClick();
 
  private:
   Rect Place(const Rect& pageRect) const;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "fakes/MenuWindowFixture.h"
+#include "model/MenuEdits.h"
 #include "options/TOptions.h"
 
 namespace tarnwick {
@@ -25,6 +26,8 @@ Point TriggerCheck(int row) { return {8 + 18 + 7, 40 + 42 + row * 13 + 6}; }
 constexpr Point kAdd{8 + 368 + 8, 40 + 49 + 8};
 constexpr Point kRemove{8 + 368 + 8, 40 + 73 + 8};
 constexpr Point kRename{8 + 368 + 8, 40 + 217 + 8};
+constexpr Point kImport{8 + 368 + 8, 40 + 105 + 8};
+constexpr Point kExport{8 + 368 + 8, 40 + 129 + 8};
 
 class PopupPageTest : public testing_support::MenuWindowFixture {
  protected:
@@ -45,6 +48,16 @@ class PopupPageTest : public testing_support::MenuWindowFixture {
   fakes::FakeListBox& ListBox1() { return *OptionsWindow().listBoxes.at(PopupPage::kMenuList); }
   fakes::FakeEditBox& NameBox() { return *OptionsWindow().editBoxes.at(PopupPage::kMenuName); }
   tarnwick::MenuList& Menus() { return app->State().Menus(); }
+  // Descriptions and cells of a menu's items, in table order.
+  std::vector<std::string> ItemsOf(int menuId) {
+    std::vector<std::string> out;
+    for (const Item& item : Table().Items()) {
+      if (item.MenuId == menuId) {
+        out.push_back(item.Description + "@" + std::to_string(item.Column) + "," + std::to_string(item.Row));
+      }
+    }
+    return out;
+  }
   std::vector<std::string> Paint() {
     fakes::RecordingCanvas canvas;
     options->FormPaint(canvas);
@@ -204,6 +217,86 @@ TEST_F(PopupPageTest, RemoveMovesTriggersEditorAndMenuWindowToTheFirstMenuAndRef
   Click(kRemove);
   EXPECT_EQ(Menus().MenuNames, (std::vector<std::string>{"Tarnwick"})) << "the last menu stays";
   EXPECT_EQ(Options().TriggerMenuIds[kTriggerRight], 0);
+}
+
+TEST_F(PopupPageTest, AMenuExportedAndImportedBackIsASecondMenuWithTheSameItemsAndSize) {
+  StartWith(ThreeMenus("Bottom Right=4\n", ItemSection("W1", "C:\\w.exe", 0, 0, "Type=4\n") +
+                                               ItemSection("W2", "C:\\v.exe", 1, 1, "Type=4\n") +
+                                               ItemSection("G1", "C:\\g.exe", 0, 0, "Type=7\n")));
+  ASSERT_EQ(ListBox1().selected, 1);
+  fake.dialogs.chosenExportFile = "C:\\Out\\Work.ini";
+  Click(kExport);
+  EXPECT_EQ(fake.dialogs.exportProposals, (std::vector<std::string>{"Work"})) << "the name box proposes the name";
+  ASSERT_TRUE(fake.files.files.contains("C:\\Out\\Work.ini"));
+
+  menu->ShowMenuAt(0, 0, kTriggerTopLeft);  // the first menu, of one row
+  ASSERT_EQ(MenuWindow().bounds.Height(), 20 + 2);
+  fake.dialogs.chosenImportFile = "C:\\Out\\Work.ini";
+  Click(kImport);
+  EXPECT_EQ(Menus().MenuNames, (std::vector<std::string>{"Tarnwick", "Work", "Games", "Work (2)"}));
+  EXPECT_EQ(Menus().MenuIds.back(), 1);
+  EXPECT_EQ(ItemsOf(1), (std::vector<std::string>{"W1 (2)@0,0", "W2 (2)@1,1"}));
+  EXPECT_EQ(ItemsOf(4), (std::vector<std::string>{"W1@0,0", "W2@1,1"}));
+  EXPECT_EQ(Table().ColumnsOf(1), 2);
+  EXPECT_EQ(Table().RowsOf(1), 2);
+  EXPECT_EQ(ListBox1().items.back(), "Work (2)");
+  EXPECT_EQ(ListBox1().selected, 3);
+  EXPECT_EQ(NameBox().text, "Work (2)");
+  EXPECT_EQ(Options().TriggerMenuIds[kTriggerBottomRight], 4) << "no trigger opens the imported menu yet";
+  // The menu showing is laid out again for the menu now current, the one the items went into.
+  EXPECT_EQ(MenuWindow().bounds.Height(), 2 * 20 + 2);
+}
+
+TEST_F(PopupPageTest, ImportedMenusAreNamedAfterTheFileCleanedAndNumbered) {
+  struct Case {
+    const char* file;
+    const char* name;
+  };
+  const Case cases[] = {{"C:\\m\\My.Tools.ini", "My"},
+                        {"C:\\m\\.ini", ".ini"},
+                        {"C:\\m\\popup.ini", "popup (2)"},
+                        {"C:\\m\\games.ini", "games (2)"},
+                        {"C:\\m\\a=b.ini", "a-b"},
+                        {"C:\\m\\;.ini", "New Menu"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    StartWith(ThreeMenus());
+    fake.files.files[c.file] = "[Setting]\r\nColumn=1\r\nRow=1\r\n";
+    fake.dialogs.chosenImportFile = c.file;
+    Click(kImport);
+    EXPECT_EQ(Menus().MenuNames.back(), c.name);
+  }
+}
+
+TEST_F(PopupPageTest, ImportAndExportDoNothingWhenCancelledUnreadableOrWithoutAFreeId) {
+  StartWith(ThreeMenus("Bottom Right=4\n", ItemSection("W1", "C:\\w.exe", 0, 0, "Type=4\n")));
+  fake.files.files["C:\\m\\In.ini"] = ThreeMenus("", ItemSection("X", "C:\\x.exe", 0, 0));
+  const size_t filesBefore = fake.files.files.size();
+  Click(kImport);  // cancelled
+  Click(kExport);  // cancelled
+  EXPECT_EQ(fake.dialogs.importDialogs, 1);
+  EXPECT_EQ(fake.dialogs.exportProposals.size(), 1u);
+  fake.dialogs.chosenImportFile = "C:\\m\\Gone.ini";
+  Click(kImport);
+  EXPECT_EQ(fake.dialogs.errors.size(), 1u) << "the unreadable file is reported";
+  fake.dialogs.chosenExportFile = "C:\\m\\Out.ini";
+  ListBox1().selected = -1;
+  Click(kExport);
+  EXPECT_EQ(fake.dialogs.exportProposals.size(), 1u) << "no menu selected: no dialog";
+  EXPECT_EQ(fake.files.files.size(), filesBefore);
+  EXPECT_EQ(Menus().Count(), 3u);
+
+  // Every id taken: the import must neither add a menu nor fill the one selected.
+  for (int id = 0; id <= kMaxNewMenuId; ++id) {
+    if (!Menus().HasMenu(id)) Menus().Add("M" + std::to_string(id), id);
+  }
+  ListBox1().selected = 1;
+  fake.dialogs.chosenImportFile = "C:\\m\\In.ini";
+  Click(kImport);
+  EXPECT_EQ(Menus().Count(), static_cast<size_t>(kMaxNewMenuId + 1));
+  EXPECT_EQ(Menus().MenuNames[1], "Work");
+  EXPECT_EQ(ItemsOf(4), (std::vector<std::string>{"W1@0,0"}));
+  EXPECT_EQ(Table().Count(), 1u);
 }
 
 TEST_F(PopupPageTest, ItsControlsShowOnlyWhileThePageIsInFrontAndItsButtonsHaveHints) {
