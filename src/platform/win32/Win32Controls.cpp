@@ -24,6 +24,13 @@ void GiveFont(HWND control, const FontSpec& spec) {
   if (font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+// Typing must not go on into a control the user can no longer see: the focus goes to its window.
+void ShowChild(HWND control, bool visible) {
+  if (control == nullptr) return;
+  if (!visible && GetFocus() == control) SetFocus(GetParent(control));
+  ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+}
+
 }  // namespace
 
 Win32EditBox::Win32EditBox(HWND parent, int controlId, const Rect& bounds)
@@ -56,9 +63,7 @@ void Win32EditBox::MoveCaretToEnd() {
   SendMessageW(m_hwnd, EM_SETSEL, static_cast<WPARAM>(length), static_cast<LPARAM>(length));
 }
 
-void Win32EditBox::SetVisible(bool visible) {
-  if (m_hwnd != nullptr) ShowWindow(m_hwnd, visible ? SW_SHOWNA : SW_HIDE);
-}
+void Win32EditBox::SetVisible(bool visible) { ShowChild(m_hwnd, visible); }
 
 Win32ListBox::Win32ListBox(HWND parent, int controlId, const Rect& bounds)
     : m_hwnd(CreateChild(parent, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, controlId,
@@ -89,9 +94,7 @@ void Win32ListBox::SetFont(const FontSpec& font) {
   if (m_rowHeight > 0) SetRowHeight(m_rowHeight);
 }
 
-void Win32ListBox::SetVisible(bool visible) {
-  if (m_hwnd != nullptr) ShowWindow(m_hwnd, visible ? SW_SHOWNA : SW_HIDE);
-}
+void Win32ListBox::SetVisible(bool visible) { ShowChild(m_hwnd, visible); }
 
 void Win32ListBox::SetRowHeight(int pixels) {
   m_rowHeight = pixels;
