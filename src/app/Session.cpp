@@ -128,14 +128,22 @@ void Session::FillImportedMenu(int menuId, const ImportedMenu& menu) {
   m_table.ColumnsOf(menuId) = menu.columns;
   m_table.RowsOf(menuId) = menu.rows;
   m_table.Reserve(m_table.Count() + menu.items.size());
-  int columns = menu.columns;
   for (Item item : menu.items) {
     item.MenuId = menuId;
     m_table.AddItem(std::move(item));
-    // AddItem grows the rows for a full column; a column past the grid is made reachable here.
-    columns = std::max(columns, m_table.Items().back().Column + 1);
+  }
+  // AddItem grows the rows for a full column, but a file may place items past its own grid
+  // size, and a menu that was not empty may hold items past it too: no item is left out of
+  // reach.
+  int columns = m_table.ColumnsOf(menuId);
+  int rows = m_table.RowsOf(menuId);
+  for (const Item& item : m_table.Items()) {
+    if (item.MenuId != menuId) continue;
+    columns = std::max(columns, item.Column + 1);
+    rows = std::max(rows, item.Row + 1);
   }
   m_table.ColumnsOf(menuId) = columns;
+  m_table.RowsOf(menuId) = rows;
 }
 
 }  // namespace tarnwick

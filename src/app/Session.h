@@ -56,8 +56,8 @@ class Session {
   bool ExportMenu(int menuId, const std::string& path);
   // Reads a menu file; nullopt, after a report, when it cannot be read.
   std::optional<ImportedMenu> ReadMenuFile(const std::string& path);
-  // Fills a menu just added (and empty) from a menu file: its size, then every item through
-  // AddItem into that menu. The counts then grow until every item's cell lies inside the grid.
+  // Fills a menu just added from a menu file: its size, then every item through AddItem into
+  // that menu. The counts then grow until every cell of the menu's items lies inside the grid.
   // Nothing happens for an id that names no menu.
   void FillImportedMenu(int menuId, const ImportedMenu& menu);
 

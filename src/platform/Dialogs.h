@@ -38,9 +38,9 @@ class Dialogs {
   // The file-open dialog for a menu file to import: one existing *.ini file in an existing
   // folder; nullopt when cancelled.
   virtual std::optional<std::string> ChooseMenuFileToImport() = 0;
-  // The file-save dialog for a menu file to export, its name preset to proposedName; ".ini" is
-  // added to a name typed without an extension, and replacing a file is confirmed first.
-  // nullopt when cancelled.
+  // The file-save dialog for a menu file to export, its name preset to proposedName with ".ini";
+  // ".ini" is added to a name typed without an extension, and replacing a file is confirmed
+  // first. nullopt when cancelled.
   virtual std::optional<std::string> ChooseExportFile(const std::string& proposedName) = 0;
 };
 

@@ -72,13 +72,18 @@ std::vector<std::string> SplitFileNames(const wchar_t* names) {
 
 constexpr const wchar_t* kSettingsFilter = L"Tarnwick Settings (*.ini)\0*.ini\0";
 
-// A name proposed for a new file, with the characters no file name may hold made "_": with
-// them in the name box the save dialog would refuse to open at all.
-std::wstring FileNameProposal(const std::string& name) {
+// A name proposed for a settings file: the characters no file name may hold made "_" (with
+// them in the name box the save dialog would not open at all), and ".ini" shown at its end.
+// The default extension alone would not do: a name with a dot of its own ("My.Tools") counts
+// as having an extension and would be saved as it stands.
+std::wstring SettingsFileProposal(const std::string& name) {
   std::wstring proposal = Widen(name);
+  if (proposal.empty()) return proposal;
   for (wchar_t& c : proposal) {
     if (c < 0x20 || std::wcschr(L"\\/:*?\"<>|", c) != nullptr) c = L'_';
   }
+  const size_t extension = proposal.size() >= 4 ? proposal.size() - 4 : 0;
+  if (proposal.size() < 4 || _wcsicmp(proposal.c_str() + extension, L".ini") != 0) proposal += L".ini";
   return proposal;
 }
 
@@ -188,7 +193,7 @@ std::optional<std::string> Win32Dialogs::ChooseSettingsFile(const std::string& i
 std::optional<std::string> Win32Dialogs::ChooseMenuFileToImport() { return RunSettingsFileDialog(false, L""); }
 
 std::optional<std::string> Win32Dialogs::ChooseExportFile(const std::string& proposedName) {
-  return RunSettingsFileDialog(true, FileNameProposal(proposedName));
+  return RunSettingsFileDialog(true, SettingsFileProposal(proposedName));
 }
 
 void Win32Dialogs::ShowError(const std::string& message) {

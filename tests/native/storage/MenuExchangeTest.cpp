@@ -202,6 +202,14 @@ TEST(MenuExchange_Session, ItemsOutsideTheFilesGridGetCellsInsideTheNewMenu) {
   EXPECT_EQ(loaded.CellOf(loaded.Running("x.exe")), (Cell{kMaxCellIndex, kMaxCellIndex}));
   EXPECT_EQ(table.ColumnsOf(far), kMaxCellIndex + 1);
   EXPECT_EQ(table.RowsOf(far), kMaxCellIndex + 1);
+
+  // Filling a menu that has items already keeps them inside its grid too.
+  loaded.fake.files.files["C:\\Small.ini"] = "[Setting]\r\nColumn=1\r\nRow=1\r\n[S]\r\nExec=s.exe\r\n";
+  const std::optional<ImportedMenu> small = loaded.session.ReadMenuFile("C:\\Small.ini");
+  ASSERT_TRUE(small);
+  loaded.session.FillImportedMenu(id, *small);
+  EXPECT_EQ(table.ColumnsOf(id), 5);
+  EXPECT_EQ(table.RowsOf(id), 7);
 }
 
 TEST(MenuExchange_Session, WithHideDupNoOffNumberedDescriptionsKeepTheirNumber) {
