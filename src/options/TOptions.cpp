@@ -75,6 +75,7 @@ TOptions::TOptions(Platform& platform, Session& session, Activation& activation)
       m_general(m_skin, session.Options(), PageOrigin()),
       m_display(m_skin, session.Options(), platform.dialogs, platform.measure, PageOrigin()),
       m_about(m_skin, session.Options(), platform.dialogs, platform.shell, PageOrigin(), [this] { LanguageChosen(); }),
+      m_popup(m_skin, session, platform.dialogs, *this, PageOrigin()),
       m_apply(m_skin, kApplyImage, kApplyPicture, DoubleClick::Ignored, [this] { ApplyOptions(); }) {
   for (size_t i = 0; i < kTabs.size(); ++i) {
     const OptionsPage page = kTabs[i].page;
@@ -98,12 +99,15 @@ void TOptions::FormCreate() {
   spec.bounds.bottom = spec.bounds.top + kHeight;
   spec.mainWindow = true;
   m_window = m_platform.windows.Create(spec, *this);
+  m_popup.Attach(*m_window);
+  m_popup.SetVisible(m_page == OptionsPage::Popup);
 }
 
 void TOptions::SettingsLoaded() {
   m_display.LoadColors();
   UpdateSkin();
   UpdateTexts();
+  m_popup.Load();
 }
 
 void TOptions::ShowAtStartIfNeeded() {
@@ -119,6 +123,7 @@ void TOptions::SelectPage(OptionsPage page) {
   // Showing the Menu Item page will load the item editor here; no other switch runs
   // anything, and none stores the editor's pending edit.
   m_page = page;
+  m_popup.SetVisible(page == OptionsPage::Popup);
   PaintTabs();
   UpdateHints();
   if (m_window) m_window->Invalidate();
@@ -194,6 +199,7 @@ void TOptions::UpdateTexts() {
   m_general.UpdateTexts(texts);
   m_display.UpdateTexts(texts);
   m_about.UpdateTexts(texts);
+  m_popup.UpdateTexts(texts);
   UpdateHints();
 }
 
@@ -202,7 +208,7 @@ Controls* TOptions::PageControls() {
     case OptionsPage::General: return &m_general.Mouse();
     case OptionsPage::Display: return &m_display.Mouse();
     case OptionsPage::About: return &m_about.Mouse();
-    case OptionsPage::Popup:
+    case OptionsPage::Popup: return &m_popup.Mouse();
     case OptionsPage::MenuItem: return nullptr;
   }
   return nullptr;
@@ -228,6 +234,10 @@ void TOptions::FormMouseDoubleClick(MouseButton button, Point point) {
   if (acted) m_window->Invalidate();
 }
 
+void TOptions::FormControlChanged(int controlId) {
+  if (controlId == PopupPage::kMenuList) m_popup.ListBox1Click();
+}
+
 void TOptions::FormPaint(Canvas& canvas) {
   UpdateSkin();
   const Rect client{0, 0, kWidth, kHeight};
@@ -238,8 +248,8 @@ void TOptions::FormPaint(Canvas& canvas) {
     case OptionsPage::General: m_general.Paint(canvas); break;
     case OptionsPage::Display: m_display.Paint(canvas); break;
     case OptionsPage::About: m_about.Paint(canvas); break;
-    // Their contents come with the item editor and the menu list; until then, empty panels.
-    case OptionsPage::Popup:
+    case OptionsPage::Popup: m_popup.Paint(canvas); break;
+    // Its contents come with the item editor; until then, an empty panel.
     case OptionsPage::MenuItem: break;
   }
 }

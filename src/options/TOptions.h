@@ -10,6 +10,7 @@
 #include "options/AboutPage.h"
 #include "options/DisplayPage.h"
 #include "options/GeneralPage.h"
+#include "options/PopupPage.h"
 #include "platform/Platform.h"
 #include "ui/Control.h"
 #include "ui/ImageControls.h"
@@ -59,7 +60,10 @@ class TOptions final : public WindowEvents, public ItemEditorControl {
   // The settings are loaded: the colour swatches take their colours, the captions their texts.
   void SettingsLoaded();
   // The window that Apply hands the colours and the font to.
-  void AttachMenuWindow(MenuWindowControl& menu) { m_menu = &menu; }
+  void AttachMenuWindow(MenuWindowControl& menu) {
+    m_menu = &menu;
+    m_popup.AttachMenuWindow(menu);
+  }
   void ShowAtStartIfNeeded();
   // Brings a page to the front and shows the window.
   void ShowPage(OptionsPage page);
@@ -93,12 +97,14 @@ class TOptions final : public WindowEvents, public ItemEditorControl {
   void FormMouseDown(MouseButton button, Point point) override;
   void FormMouseUp(MouseButton button, Point point) override;
   void FormMouseDoubleClick(MouseButton button, Point point) override;
+  void FormControlChanged(int controlId) override;
 
   Window& FormWindow() { return *m_window; }
   OptionsPage Page() const { return m_page; }
   GeneralPage& General() { return m_general; }
   DisplayPage& Display() { return m_display; }
   AboutPage& About() { return m_about; }
+  PopupPage& Popup() { return m_popup; }
 
   // The item editor's cell. The editor itself comes with the Menu Item page; the cell is kept
   // so that the commands that set it need no change then.
@@ -133,6 +139,7 @@ class TOptions final : public WindowEvents, public ItemEditorControl {
   GeneralPage m_general;
   DisplayPage m_display;
   AboutPage m_about;
+  PopupPage m_popup;
   std::array<std::unique_ptr<OptionsTab>, 5> m_tabs;
   ImageButton m_apply;
   Controls m_frame;

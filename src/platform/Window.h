@@ -71,6 +71,10 @@ class EditBox {
   virtual void SetEnabled(bool enabled) = 0;
   virtual void SetFont(const FontSpec& font) = 0;
   virtual void Focus() = 0;
+  // A control of a page that is not in front is hidden.
+  virtual void SetVisible(bool visible) = 0;
+  // Puts the caret after the last character, where typing goes on.
+  virtual void MoveCaretToEnd() = 0;
 };
 
 // A list of texts, a child of a window, of which the user chooses one.
@@ -87,6 +91,11 @@ class ListBox {
   // Chooses an entry without telling the form (FormControlChanged is for the user's choices).
   virtual void Select(int index) = 0;
   virtual void SetFont(const FontSpec& font) = 0;
+  virtual void SetVisible(bool visible) = 0;
+  // Every row this many pixels high, whatever the font.
+  virtual void SetRowHeight(int pixels) = 0;
+  // The entry shown in the top row (the list scrolls when it holds more than it shows).
+  virtual int TopIndex() const = 0;
 };
 
 // A text shown while the cursor rests on an area of a window's client.

@@ -122,28 +122,42 @@ class FakeEditBox final : public EditBox {
   std::string text;
   bool enabled = true;
   bool focused = false;
+  bool visible = true;
+  size_t caret = 0;  // in bytes from the start
   FontSpec font;
   Rect bounds;
   std::string Text() const override { return text; }
-  void SetText(const std::string& utf8) override { text = utf8; }
+  void SetText(const std::string& utf8) override {
+    text = utf8;
+    caret = 0;
+  }
+  void MoveCaretToEnd() override { caret = text.size(); }
   void SetEnabled(bool value) override { enabled = value; }
   void SetFont(const FontSpec& value) override { font = value; }
   void Focus() override { focused = true; }
+  void SetVisible(bool value) override { visible = value; }
 };
 
 class FakeListBox final : public ListBox {
  public:
   std::vector<std::string> items;
   int selected = -1;
+  bool visible = true;
+  int rowHeight = 0;  // 0: the font's
+  int topIndex = 0;   // the test scrolls the list by setting it
   FontSpec font;
   Rect bounds;
   void SetItems(const std::vector<std::string>& utf8Items) override {
     items = utf8Items;
     selected = -1;
+    topIndex = 0;
   }
   int Selected() const override { return selected; }
   void Select(int index) override { selected = index; }
   void SetFont(const FontSpec& value) override { font = value; }
+  void SetVisible(bool value) override { visible = value; }
+  void SetRowHeight(int pixels) override { rowHeight = pixels; }
+  int TopIndex() const override { return topIndex; }
 };
 
 class FakeWindow final : public Window {

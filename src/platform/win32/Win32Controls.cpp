@@ -24,6 +24,13 @@ void GiveFont(HWND control, const FontSpec& spec) {
   if (font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+// Typing must not go on into a control the user can no longer see: the focus goes to its window.
+void ShowChild(HWND control, bool visible) {
+  if (control == nullptr) return;
+  if (!visible && GetFocus() == control) SetFocus(GetParent(control));
+  ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+}
+
 }  // namespace
 
 Win32EditBox::Win32EditBox(HWND parent, int controlId, const Rect& bounds)
@@ -50,6 +57,14 @@ void Win32EditBox::Focus() {
   if (m_hwnd != nullptr) SetFocus(m_hwnd);
 }
 
+void Win32EditBox::MoveCaretToEnd() {
+  if (m_hwnd == nullptr) return;
+  const int length = GetWindowTextLengthW(m_hwnd);
+  SendMessageW(m_hwnd, EM_SETSEL, static_cast<WPARAM>(length), static_cast<LPARAM>(length));
+}
+
+void Win32EditBox::SetVisible(bool visible) { ShowChild(m_hwnd, visible); }
+
 Win32ListBox::Win32ListBox(HWND parent, int controlId, const Rect& bounds)
     : m_hwnd(CreateChild(parent, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, controlId,
                          bounds)) {}
@@ -73,6 +88,25 @@ void Win32ListBox::Select(int index) {
   if (m_hwnd != nullptr) SendMessageW(m_hwnd, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-void Win32ListBox::SetFont(const FontSpec& font) { GiveFont(m_hwnd, font); }
+// A new font sets the rows to its own height, so a fixed height is given again.
+void Win32ListBox::SetFont(const FontSpec& font) {
+  GiveFont(m_hwnd, font);
+  if (m_rowHeight > 0) SetRowHeight(m_rowHeight);
+}
+
+void Win32ListBox::SetVisible(bool visible) { ShowChild(m_hwnd, visible); }
+
+void Win32ListBox::SetRowHeight(int pixels) {
+  m_rowHeight = pixels;
+  if (m_hwnd == nullptr) return;
+  SendMessageW(m_hwnd, LB_SETITEMHEIGHT, 0, MAKELPARAM(pixels, 0));
+  InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+int Win32ListBox::TopIndex() const {
+  if (m_hwnd == nullptr) return 0;
+  const LRESULT top = SendMessageW(m_hwnd, LB_GETTOPINDEX, 0, 0);
+  return top == LB_ERR ? 0 : static_cast<int>(top);
+}
 
 }  // namespace tarnwick

@@ -17,6 +17,8 @@ class Win32EditBox final : public EditBox {
   void SetEnabled(bool enabled) override;
   void SetFont(const FontSpec& font) override;
   void Focus() override;
+  void SetVisible(bool visible) override;
+  void MoveCaretToEnd() override;
   HWND Handle() const { return m_hwnd; }
 
  private:
@@ -31,10 +33,14 @@ class Win32ListBox final : public ListBox {
   int Selected() const override;
   void Select(int index) override;
   void SetFont(const FontSpec& font) override;
+  void SetVisible(bool visible) override;
+  void SetRowHeight(int pixels) override;
+  int TopIndex() const override;
   HWND Handle() const { return m_hwnd; }
 
  private:
   HWND m_hwnd;
+  int m_rowHeight = 0;  // 0: the font's
 };
 
 }  // namespace tarnwick
