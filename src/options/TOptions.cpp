@@ -75,6 +75,8 @@ TOptions::TOptions(Platform& platform, Session& session, Activation& activation)
       m_general(m_skin, session.Options(), PageOrigin()),
       m_display(m_skin, session.Options(), platform.dialogs, platform.measure, PageOrigin()),
       m_about(m_skin, session.Options(), platform.dialogs, platform.shell, PageOrigin(), [this] { LanguageChosen(); }),
+      m_itemEditor(session, platform),
+      m_menuItem(m_skin, m_itemEditor, PageOrigin()),
       m_apply(m_skin, kApplyImage, kApplyPicture, DoubleClick::Ignored, [this] { ApplyOptions(); }) {
   for (size_t i = 0; i < kTabs.size(); ++i) {
     const OptionsPage page = kTabs[i].page;
@@ -98,9 +100,25 @@ void TOptions::FormCreate() {
   spec.bounds.bottom = spec.bounds.top + kHeight;
   spec.mainWindow = true;
   m_window = m_platform.windows.Create(spec, *this);
+  m_menuItem.Create(*m_window);
+  m_menuItem.UpdateTexts(m_session.Texts());
+  m_menuItem.SetShown(m_page == OptionsPage::MenuItem);
+}
+
+void TOptions::AttachMenuWindow(MenuWindowControl& menu) {
+  m_menu = &menu;
+  m_itemEditor.AttachMenuWindow(menu);
+}
+
+void TOptions::EditCell(EditorCell cell) {
+  m_itemEditor.EditCell(cell);
+  m_menuItem.Sync();
+  if (m_window) m_window->Invalidate();
 }
 
 void TOptions::SettingsLoaded() {
+  // The editor starts on the first cell of the first menu.
+  m_itemEditor.ResetCell();
   m_display.LoadColors();
   UpdateSkin();
   UpdateTexts();
@@ -116,9 +134,14 @@ void TOptions::ShowPage(OptionsPage page) {
 }
 
 void TOptions::SelectPage(OptionsPage page) {
-  // Showing the Menu Item page will load the item editor here; no other switch runs
-  // anything, and none stores the editor's pending edit.
+  // Showing the Menu Item page loads the item editor; no other switch runs anything, and none
+  // stores the editor's pending edit.
+  if (page == OptionsPage::MenuItem) {
+    m_itemEditor.FillItemEditor();
+    m_menuItem.Sync();
+  }
   m_page = page;
+  m_menuItem.SetShown(page == OptionsPage::MenuItem);
   PaintTabs();
   UpdateHints();
   if (m_window) m_window->Invalidate();
@@ -162,7 +185,7 @@ void TOptions::FormShow() {
 void TOptions::FormHide() { m_session.Flags().OptionsShown = false; }
 
 void TOptions::ApplyOptions() {
-  if (m_commitItemEditor && !m_commitItemEditor()) return;
+  if (!m_itemEditor.CommitItemEditor()) return;
   ApplyDisplayColors(m_session.Options(), m_session.Table(), m_display.ChosenColors());
   if (m_menu != nullptr) {
     m_menu->ApplyDisplaySettings();
@@ -194,6 +217,7 @@ void TOptions::UpdateTexts() {
   m_general.UpdateTexts(texts);
   m_display.UpdateTexts(texts);
   m_about.UpdateTexts(texts);
+  m_menuItem.UpdateTexts(texts);
   UpdateHints();
 }
 
@@ -202,8 +226,8 @@ Controls* TOptions::PageControls() {
     case OptionsPage::General: return &m_general.Mouse();
     case OptionsPage::Display: return &m_display.Mouse();
     case OptionsPage::About: return &m_about.Mouse();
-    case OptionsPage::Popup:
-    case OptionsPage::MenuItem: return nullptr;
+    case OptionsPage::MenuItem: return &m_menuItem.Mouse();
+    case OptionsPage::Popup: return nullptr;
   }
   return nullptr;
 }
@@ -228,6 +252,20 @@ void TOptions::FormMouseDoubleClick(MouseButton button, Point point) {
   if (acted) m_window->Invalidate();
 }
 
+void TOptions::FormEditChanged(int controlId) {
+  if (m_menuItem.EditChanged(controlId) && m_window) m_window->Invalidate();
+}
+
+void TOptions::FormEditKeyDown(int controlId, int key) { m_menuItem.EditKeyDown(controlId, key); }
+
+void TOptions::FormEditKeyUp(int controlId, int key) {
+  if (m_menuItem.EditKeyUp(controlId, key) && m_window) m_window->Invalidate();
+}
+
+void TOptions::FormScrolled(int controlId, int position) {
+  if (m_menuItem.Scrolled(controlId, position) && m_window) m_window->Invalidate();
+}
+
 void TOptions::FormPaint(Canvas& canvas) {
   UpdateSkin();
   const Rect client{0, 0, kWidth, kHeight};
@@ -238,9 +276,9 @@ void TOptions::FormPaint(Canvas& canvas) {
     case OptionsPage::General: m_general.Paint(canvas); break;
     case OptionsPage::Display: m_display.Paint(canvas); break;
     case OptionsPage::About: m_about.Paint(canvas); break;
-    // Their contents come with the item editor and the menu list; until then, empty panels.
-    case OptionsPage::Popup:
-    case OptionsPage::MenuItem: break;
+    case OptionsPage::MenuItem: m_menuItem.Paint(canvas); break;
+    // Its contents come with the menu list; until then, an empty panel.
+    case OptionsPage::Popup: break;
   }
 }
 
