@@ -78,6 +78,8 @@ class PrintedDialogs final : public Dialogs {
   std::optional<Color> PickColor(Color) override { return std::nullopt; }
   std::optional<FontSpec> PickFont(const FontSpec&) override { return std::nullopt; }
   std::optional<std::string> ChooseSettingsFile(const std::string&) override { return std::nullopt; }
+  void Warn(const std::string&, const std::string&) override {}
+  std::optional<std::string> ChooseFile(const std::string&) override { return std::nullopt; }
 };
 
 double Milliseconds(Clock::duration duration) {

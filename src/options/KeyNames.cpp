@@ -10,30 +10,37 @@ constexpr int kAlt = 18;
 constexpr int kLeftWindows = 91;
 constexpr int kRightWindows = 92;
 
-std::string CodeName(int code) { return "Key Code " + std::to_string(code); }
+std::string CodeName(int code) {
+  std::string name = "Key Code ";
+  name += std::to_string(code);
+  return name;
+}
 
 }  // namespace
 
+// The named keys, by code; every other entry starts empty.
+struct Named {
+  int code;
+  const char* name;
+};
+constexpr Named kNamed[] = {
+    {8, "Back Space"}, {9, "Tab"}, {13, "Enter"}, {19, "Pause"}, {20, "Caps Lock"}, {27, "Esc"},
+    {32, "Space"}, {33, "Page Up"}, {34, "Page Down"}, {35, "End"}, {36, "Home"}, {37, "Left"},
+    {38, "Up"}, {39, "Right"}, {40, "Down"}, {44, "Print Screen"}, {45, "Insert"}, {46, "Delete"},
+    {93, "App. Key"}, {96, "Keypad 0"}, {97, "Keypad 1"}, {98, "Keypad 2"}, {99, "Keypad 3"},
+    {100, "Keypad 4"}, {101, "Keypad 5"}, {102, "Keypad 6"}, {103, "Keypad 7"}, {104, "Keypad 8"},
+    {105, "Keypad 9"}, {106, "Keypad *"}, {107, "Keypad +"}, {109, "Keypad -"}, {110, "Keypad ."},
+    {111, "Keypad /"}, {112, "F1"}, {113, "F2"}, {114, "F3"}, {115, "F4"}, {116, "F5"}, {117, "F6"},
+    {118, "F7"}, {119, "F8"}, {120, "F9"}, {121, "F10"}, {122, "F11"}, {123, "F12"},
+    {144, "Number Lock"}, {145, "Scroll Lock"}, {186, ";"}, {187, "="}, {188, ","}, {189, "-"},
+    {190, "."}, {191, "/"}, {192, "`"}, {219, "["}, {220, "\\"}, {221, "]"}, {222, "'"},
+};
+
 KeyNames::KeyNames() {
-  const auto set = [this](int first, std::initializer_list<const char*> names) {
-    for (const char* name : names) m_names[static_cast<size_t>(first++)] = name;
-  };
-  set(8, {"Back Space", "Tab"});
-  set(13, {"Enter"});
-  set(19, {"Pause", "Caps Lock"});
-  set(27, {"Esc"});
-  set(32, {"Space", "Page Up", "Page Down", "End", "Home", "Left", "Up", "Right", "Down"});
-  set(44, {"Print Screen", "Insert", "Delete"});
-  for (int digit = 0; digit <= 9; ++digit) m_names[static_cast<size_t>(48 + digit)] = std::string(1, static_cast<char>('0' + digit));
-  for (int letter = 0; letter < 26; ++letter) m_names[static_cast<size_t>(65 + letter)] = std::string(1, static_cast<char>('A' + letter));
-  set(93, {"App. Key"});
-  for (int digit = 0; digit <= 9; ++digit) m_names[static_cast<size_t>(96 + digit)] = "Keypad " + std::to_string(digit);
-  set(106, {"Keypad *", "Keypad +"});
-  set(109, {"Keypad -", "Keypad .", "Keypad /"});
-  for (int f = 1; f <= 12; ++f) m_names[static_cast<size_t>(111 + f)] = "F" + std::to_string(f);
-  set(144, {"Number Lock", "Scroll Lock"});
-  set(186, {";", "=", ",", "-", ".", "/", "`"});
-  set(219, {"[", "\\", "]", "'"});
+  for (const Named& named : kNamed) m_names[static_cast<size_t>(named.code)] = std::string(named.name);
+  // The digits and the letters are named by their own character.
+  for (char c = '0'; c <= '9'; ++c) m_names[static_cast<size_t>(c)] = std::string(1, c);
+  for (char c = 'A'; c <= 'Z'; ++c) m_names[static_cast<size_t>(c)] = std::string(1, c);
 }
 
 std::string KeyNames::Name(int code) {

@@ -32,6 +32,8 @@ class RecordingDialogs final : public Dialogs {
   std::optional<Color> PickColor(Color) override { return std::nullopt; }
   std::optional<FontSpec> PickFont(const FontSpec&) override { return std::nullopt; }
   std::optional<std::string> ChooseSettingsFile(const std::string&) override { return std::nullopt; }
+  void Warn(const std::string&, const std::string&) override {}
+  std::optional<std::string> ChooseFile(const std::string&) override { return std::nullopt; }
   std::vector<std::string> errors;
 };
 

@@ -15,6 +15,8 @@ class Win32Dialogs final : public Dialogs {
   std::optional<Color> PickColor(Color initial) override;
   std::optional<FontSpec> PickFont(const FontSpec& initial) override;
   std::optional<std::string> ChooseSettingsFile(const std::string& initial) override;
+  void Warn(const std::string& caption, const std::string& text) override;
+  std::optional<std::string> ChooseFile(const std::string& initial) override;
 
  private:
   // The colour chooser's sixteen custom colours, kept for the run.

@@ -49,11 +49,26 @@ HICON FileInfoIcon(const std::wstring& path) {
   return info.hIcon;
 }
 
+constexpr int kPickerIconSize = 32;
+
+// Wine reports a missing file as 0xFFFFFFFF, Windows as 0.
+UINT IconCount(UINT extracted) { return extracted == UINT_MAX ? 0 : extracted; }
+
+// A 32 x 32 icon that is all mask: nothing shows.
+HICON BlankIcon() {
+  std::vector<BYTE> andMask(kPickerIconSize * kPickerIconSize / 8, 0xFF);
+  std::vector<BYTE> xorMask(andMask.size(), 0x00);
+  return CreateIcon(nullptr, kPickerIconSize, kPickerIconSize, 1, 1, andMask.data(), xorMask.data());
+}
+
 }  // namespace
 
 Win32Icons::Win32Icons(HINSTANCE module)
     : m_module(module),
-      m_list(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, kBuiltInCount, 16)) {
+      m_list(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, kBuiltInCount, 16)),
+      m_picker(ImageList_Create(kPickerIconSize, kPickerIconSize, ILC_COLOR32 | ILC_MASK, 8, 8)),
+      m_blank(BlankIcon()) {
+  if (m_picker) ImageList_SetBkColor(m_picker.Get(), CLR_NONE);
   if (!m_list) return;
   // CLR_NONE makes ILD_NORMAL draw through the mask instead of onto a background colour.
   ImageList_SetBkColor(m_list.Get(), CLR_NONE);
@@ -88,5 +103,47 @@ int Win32Icons::AddIcon(HICON icon) {
 }
 
 int Win32Icons::ImageCount() const { return m_list ? ImageList_GetImageCount(m_list.Get()) : 0; }
+
+}  // namespace tarnwick
+
+namespace tarnwick {
+
+int Win32Icons::CountFileIcons(const std::string& file) {
+  const std::wstring path = Widen(file);
+  if (path.empty()) return 0;
+  return static_cast<int>(IconCount(ExtractIconExW(path.c_str(), -1, nullptr, nullptr, 0)));
+}
+
+// One call for all the icons: each call reads the file's directory of icons anew.
+void Win32Icons::LoadPickerIcons(const std::string& file, int count) {
+  ClearPickerIcons();
+  const std::wstring path = Widen(file);
+  if (path.empty() || count <= 0) return;
+  std::vector<HICON> large(static_cast<size_t>(count), nullptr);
+  const UINT extracted = IconCount(ExtractIconExW(path.c_str(), 0, large.data(), nullptr, static_cast<UINT>(count)));
+  for (size_t i = 0; i < large.size(); ++i) {
+    // Only the first `extracted` handles are icons; what follows may be garbage.
+    UniqueIcon icon(i < extracted ? large[i] : nullptr);
+    AddPickerIcon(icon.Get());
+  }
+}
+
+void Win32Icons::LoadPickerAssociatedIcon(const std::string& file) {
+  ClearPickerIcons();
+  const std::wstring path = Widen(file);
+  if (path.empty() || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+  UniqueIcon icon(ShellAssociatedIcon(m_module, path));
+  if (!icon) icon.Reset(FileInfoIcon(path));
+  AddPickerIcon(icon.Get());
+}
+
+void Win32Icons::ClearPickerIcons() {
+  if (m_picker) ImageList_RemoveAll(m_picker.Get());
+}
+
+void Win32Icons::AddPickerIcon(HICON icon) {
+  if (!m_picker) return;
+  if (icon == nullptr || ImageList_AddIcon(m_picker.Get(), icon) < 0) ImageList_AddIcon(m_picker.Get(), m_blank.Get());
+}
 
 }  // namespace tarnwick
