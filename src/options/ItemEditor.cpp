@@ -125,6 +125,8 @@ bool ItemEditor::CommitItemEditor() {
   m_loadedHotkey = HotkeyState::Of(added.HotkeyModifiers, added.HotkeyKey);
   m_loadedHotkeyRegistered = added.HotkeyRegistered;
   m_dirty = false;
+  // A menu showing (locked open) shows the stored item at once.
+  if (m_menu != nullptr) m_menu->RefreshIfVisible();
   return true;
 }
 
