@@ -49,9 +49,11 @@ bool HasSection(const std::string& ini, const std::string& name) {
     return ini.find("\r\n[" + name + "]\r\n") != std::string::npos;
 }
 
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+// The text of another process's edit box: GetWindowText would give its caption, which is empty.
+std::wstring TextOf(HWND box) {
+    std::wstring text(static_cast<size_t>(SendMessageW(box, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(
+        SendMessageW(box, WM_GETTEXT, static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data()))));
     return text;
 }
 
@@ -168,7 +170,7 @@ TEST_F(ItemEditorTest, ADescriptionTypedAndAppliedIsWhatTheSaveWrites) {
     ASSERT_TRUE(IsShown(description));
 
     // As typing does, the box's text changes and the window hears of it.
-    SetWindowTextW(description, L"Renamed");
+    SendMessageW(description, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Renamed"));
     ClickAt(kApply);
     ASSERT_TRUE(WaitUntil([&] { return !IsShown(options); }, 2s)) << "Apply hides the window";
 

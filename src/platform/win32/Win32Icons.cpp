@@ -114,16 +114,17 @@ int Win32Icons::CountFileIcons(const std::string& file) {
   return static_cast<int>(IconCount(ExtractIconExW(path.c_str(), -1, nullptr, nullptr, 0)));
 }
 
-// One call for all the icons: each call reads the file's directory of icons anew.
+// One icon a call: Wine's ExtractIconExW, asked for several, reports them all but hands out only
+// the first.
 void Win32Icons::LoadPickerIcons(const std::string& file, int count) {
   ClearPickerIcons();
   const std::wstring path = Widen(file);
   if (path.empty() || count <= 0) return;
-  std::vector<HICON> large(static_cast<size_t>(count), nullptr);
-  const UINT extracted = IconCount(ExtractIconExW(path.c_str(), 0, large.data(), nullptr, static_cast<UINT>(count)));
-  for (size_t i = 0; i < large.size(); ++i) {
-    // Only the first `extracted` handles are icons; what follows may be garbage.
-    UniqueIcon icon(i < extracted ? large[i] : nullptr);
+  for (int i = 0; i < count; ++i) {
+    HICON large = nullptr;
+    const UINT extracted = IconCount(ExtractIconExW(path.c_str(), i, &large, nullptr, 1));
+    // After a failure the handle may hold garbage: only the count says there is an icon.
+    UniqueIcon icon(extracted != 0 ? large : nullptr);
     AddPickerIcon(icon.Get());
   }
 }
