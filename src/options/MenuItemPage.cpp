@@ -114,8 +114,8 @@ class MenuItemPage::IconPickerBox final : public Control {
   Rect m_bounds;
 };
 
-MenuItemPage::MenuItemPage(const Skin& skin, ItemEditor& editor, Point origin)
-    : m_skin(skin), m_editor(editor), m_origin(origin) {
+MenuItemPage::MenuItemPage(const Skin& skin, ItemEditor& editor, Icons& icons, Point origin)
+    : m_skin(skin), m_editor(editor), m_icons(icons), m_origin(origin) {
   Button(At(origin, 72, 14), kPreviousGlyph, DoubleClick::Clicks, &ItemEditor::IRowPClick);
   Button(At(origin, 104, 14), kNextGlyph, DoubleClick::Clicks, &ItemEditor::IRowNClick);
   Button(At(origin, 184, 14), kPreviousGlyph, DoubleClick::Clicks, &ItemEditor::IColumnPClick);
@@ -270,7 +270,13 @@ void MenuItemPage::Sync() {
     m_scroll->SetRange(cells, kVisibleCells);
     m_scroll->SetPosition(m_firstCell);
     m_scroll->SetVisible(m_shown && cells > kVisibleCells);
+    ShowPickerIcons();
   }
+}
+
+void MenuItemPage::ShowPickerIcons() {
+  const std::optional<IconPicker>& picker = m_editor.Picker();
+  if (picker && picker->builtInPicture < 0 && picker->cells > 0) m_icons.ShowPickerIcons(m_firstCell, kVisibleCells);
 }
 
 bool MenuItemPage::EditChanged(int controlId) {
@@ -309,6 +315,7 @@ bool MenuItemPage::Scrolled(int controlId, int position) {
   const std::optional<IconPicker>& picker = m_editor.Picker();
   const int last = std::max(0, (picker ? picker->cells : 0) - kVisibleCells);
   m_firstCell = std::clamp(position, 0, last);
+  ShowPickerIcons();
   return true;
 }
 

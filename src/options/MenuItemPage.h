@@ -29,7 +29,8 @@ class MenuItemPage {
   static constexpr Color kInUseText = 0x0000C0;
 
   // origin: the page's top-left corner in the window's client pixels.
-  MenuItemPage(const Skin& skin, ItemEditor& editor, Point origin);
+  // icons: the platform's picker strip, whose icons in view the page asks for.
+  MenuItemPage(const Skin& skin, ItemEditor& editor, Icons& icons, Point origin);
   ~MenuItemPage();
 
   // Makes the child controls on the window, hidden.
@@ -62,9 +63,12 @@ class MenuItemPage {
   // Runs an editor handler, then shows what it changed.
   void Run(void (ItemEditor::*handler)());
   void SetLabelTexts(const LanguageTexts& texts);
+  // The icons of the cells in view are extracted before they are drawn.
+  void ShowPickerIcons();
 
   const Skin& m_skin;
   ItemEditor& m_editor;
+  Icons& m_icons;
   Point m_origin;
   std::vector<std::unique_ptr<ImageControl>> m_buttons;
   std::unique_ptr<ItemColorSwatch> m_swatch;

@@ -76,7 +76,7 @@ TOptions::TOptions(Platform& platform, Session& session, Activation& activation)
       m_display(m_skin, session.Options(), platform.dialogs, platform.measure, PageOrigin()),
       m_about(m_skin, session.Options(), platform.dialogs, platform.shell, PageOrigin(), [this] { LanguageChosen(); }),
       m_itemEditor(session, platform),
-      m_menuItem(m_skin, m_itemEditor, PageOrigin()),
+      m_menuItem(m_skin, m_itemEditor, platform.icons, PageOrigin()),
       m_apply(m_skin, kApplyImage, kApplyPicture, DoubleClick::Ignored, [this] { ApplyOptions(); }) {
   for (size_t i = 0; i < kTabs.size(); ++i) {
     const OptionsPage page = kTabs[i].page;

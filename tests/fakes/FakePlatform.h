@@ -379,9 +379,15 @@ class FakeIcons final : public Icons {
   }
   void LoadPickerIcons(const std::string& file, int count) override {
     picker = "file:" + file + "," + std::to_string(count);
+    shownPickerIcons.clear();
   }
   void LoadPickerAssociatedIcon(const std::string& file) override { picker = "assoc:" + file; }
   void ClearPickerIcons() override { picker.clear(); }
+  // The cells whose icons were asked for since the last load, as "first+count".
+  std::vector<std::string> shownPickerIcons;
+  void ShowPickerIcons(int first, int count) override {
+    shownPickerIcons.push_back(std::to_string(first) + "+" + std::to_string(count));
+  }
 };
 
 class FakeHost final : public ApplicationHost {

@@ -18,6 +18,7 @@ class CountingIcons final : public Icons {
   int ImageCount() const override { return m_next; }
   int CountFileIcons(const std::string&) override { return 0; }
   void LoadPickerIcons(const std::string&, int) override {}
+  void ShowPickerIcons(int, int) override {}
   void LoadPickerAssociatedIcon(const std::string&) override {}
   void ClearPickerIcons() override {}
 

@@ -207,13 +207,15 @@ TEST_F(Win32IconsFilesTest, NoIconAddsNoImage) {
 // under Wine. Every extracted icon is held by a UniqueIcon; the release rules of the handle
 // owners are tested in UniqueHandleTest.
 
-// The icon picker's strip: one 32 x 32 image per cell, in the file's order; a cell asked for
-// past the file's icons stays empty, and a missing file has none.
+// The icon picker's strip: one 32 x 32 image per cell, in the file's order, each extracted when
+// its cell is shown; a cell past the file's icons stays empty, and a missing file has none.
 TEST_F(Win32IconsTest, ThePickerStripHoldsTheFilesLargeIconsOnePerCell) {
   EXPECT_EQ(icons_.CountFileIcons(OwnExe()), 2);
   EXPECT_EQ(icons_.CountFileIcons("C:\\no such folder\\none.dll"), 0);
   icons_.LoadPickerIcons(OwnExe(), 3);
   ASSERT_EQ(ImageList_GetImageCount(icons_.PickerImageList()), 3);
+  icons_.ShowPickerIcons(1, 5);
+  icons_.ShowPickerIcons(0, 1);
   test::DibSurface strip(3 * 40, 40);
   ASSERT_TRUE(strip.Valid());
   strip.Fill(kBackground);

@@ -114,18 +114,29 @@ int Win32Icons::CountFileIcons(const std::string& file) {
   return static_cast<int>(IconCount(ExtractIconExW(path.c_str(), -1, nullptr, nullptr, 0)));
 }
 
-// One icon a call: Wine's ExtractIconExW, asked for several, reports them all but hands out only
-// the first.
+// The strip gets its cells at once and their pictures as they are shown. A cell is drawn only
+// once shown (the page shows the cells in view before it paints them), so what the grown list
+// holds before that is never seen.
 void Win32Icons::LoadPickerIcons(const std::string& file, int count) {
   ClearPickerIcons();
-  const std::wstring path = Widen(file);
-  if (path.empty() || count <= 0) return;
-  for (int i = 0; i < count; ++i) {
+  if (!m_picker || count <= 0) return;
+  m_pickerFile = Widen(file);
+  m_pickerExtracted.assign(static_cast<size_t>(count), false);
+  if (!ImageList_SetImageCount(m_picker.Get(), static_cast<UINT>(count))) m_pickerExtracted.clear();
+}
+
+// One icon a call: Wine's ExtractIconExW, asked for several, reports them all but hands out only
+// the first.
+void Win32Icons::ShowPickerIcons(int first, int count) {
+  const int cells = static_cast<int>(m_pickerExtracted.size());
+  for (int i = std::max(first, 0); i < std::min(first + count, cells); ++i) {
+    if (m_pickerExtracted[static_cast<size_t>(i)]) continue;
+    m_pickerExtracted[static_cast<size_t>(i)] = true;
     HICON large = nullptr;
-    const UINT extracted = IconCount(ExtractIconExW(path.c_str(), i, &large, nullptr, 1));
+    const UINT extracted = IconCount(ExtractIconExW(m_pickerFile.c_str(), i, &large, nullptr, 1));
     // After a failure the handle may hold garbage: only the count says there is an icon.
     UniqueIcon icon(extracted != 0 ? large : nullptr);
-    AddPickerIcon(icon.Get());
+    ImageList_ReplaceIcon(m_picker.Get(), i, icon ? icon.Get() : m_blank.Get());
   }
 }
 
@@ -139,6 +150,8 @@ void Win32Icons::LoadPickerAssociatedIcon(const std::string& file) {
 }
 
 void Win32Icons::ClearPickerIcons() {
+  m_pickerFile.clear();
+  m_pickerExtracted.clear();
   if (m_picker) ImageList_RemoveAll(m_picker.Get());
 }
 

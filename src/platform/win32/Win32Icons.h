@@ -4,6 +4,9 @@
 
 #include <commctrl.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/Icons.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/UniqueHandle.h"
@@ -35,6 +38,7 @@ class Win32Icons final : public Icons {
   // The icon picker's 32 x 32 strip, one image per cell; a cell without an icon holds a blank.
   int CountFileIcons(const std::string& file) override;
   void LoadPickerIcons(const std::string& file, int count) override;
+  void ShowPickerIcons(int first, int count) override;
   void LoadPickerAssociatedIcon(const std::string& file) override;
   void ClearPickerIcons() override;
 
@@ -49,6 +53,8 @@ class Win32Icons final : public Icons {
   UniqueImageList m_list;
   UniqueImageList m_picker;
   UniqueIcon m_blank;  // the picture of a picker cell whose icon could not be had
+  std::wstring m_pickerFile;
+  std::vector<bool> m_pickerExtracted;  // per cell of the strip
 };
 
 }  // namespace tarnwick

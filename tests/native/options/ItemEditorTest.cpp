@@ -508,7 +508,9 @@ TEST_F(ItemEditorTest, ThePickerScrollsByCellsAndAClickChoosesTheCellUnderIt) {
   EXPECT_FALSE(painted(calls, "picker icon 7 @" + at(x + 7 * 40 + 4, y + 4))) << "only the cells in view";
   EXPECT_TRUE(painted(calls, "fill " + at(x + 40, y) + "," + at(x + 80, y + 40) + " 00FF00")) << "the chosen cell";
 
+  EXPECT_EQ(fake.icons.shownPickerIcons, std::vector<std::string>{"0+7"}) << "only the icons in view are extracted";
   app->Options().FormScrolled(MenuItemPage::kIconScroll, 10);
+  EXPECT_EQ(fake.icons.shownPickerIcons, (std::vector<std::string>{"0+7", "10+7"}));
   calls = paint();
   EXPECT_TRUE(painted(calls, "picker icon 10 @" + at(x + 4, y + 4)));
   app->Options().FormMouseDown(MouseButton::Left, {x + 2 * 40 + 5, y + 20});
