@@ -481,6 +481,49 @@ TEST_F(ItemEditorTest, ThePageLaysOutItsBoxesInTabOrderAndShowsThemOnlyInFront) 
   for (const int id : window.editBoxOrder) EXPECT_TRUE(BoxOf(id).visible) << id;
 }
 
+// The page's arrows and toggles count a double click twice; the browse buttons, which open a
+// modal dialog, once.
+TEST_F(ItemEditorTest, ThePagesButtonsRunTheirHandlersOnClicksAndDoubleClicks) {
+  StartWith(ItemSection("Tool", "C:\\tool.exe", 0, 0));
+  TOptions& options = app->Options();
+  options.ShowPage(OptionsPage::MenuItem);
+  const auto click = [&](Point p) {
+    options.FormMouseDown(MouseButton::Left, p);
+    options.FormMouseUp(MouseButton::Left, p);
+  };
+  const auto doubleClick = [&](Point p) {
+    click(p);
+    options.FormMouseDoubleClick(MouseButton::Left, p);
+    options.FormMouseUp(MouseButton::Left, p);
+  };
+  // Client points of the page's pictures (page at 8,40), at their centres.
+  const auto at = [](int x, int y) { return Point{8 + x + 8, 40 + y + 8}; };
+  doubleClick(at(104, 14));  // next row
+  EXPECT_EQ(editor->EditedCell(), (EditorCell{0, 2, 0}));
+  click(at(72, 14));  // previous row
+  EXPECT_EQ(editor->EditedCell(), (EditorCell{0, 1, 0}));
+  doubleClick(at(216, 14));  // next column: the menu has two
+  EXPECT_EQ(editor->EditedCell(), (EditorCell{1, 1, 0}));
+  doubleClick(at(368, 14));  // next menu
+  EXPECT_EQ(editor->EditedCell(), (EditorCell{0, 0, 3}));
+  doubleClick(at(240, 14));  // previous menu
+  EXPECT_EQ(editor->EditedCell(), (EditorCell{0, 0, 0}));
+
+  doubleClick(at(368, 89));  // window mode: 1, 2, 0
+  EXPECT_EQ(editor->WindowMode(), 0);
+  doubleClick(at(368, 113));  // disable after run, twice
+  EXPECT_FALSE(editor->DisableAfterRun());
+  click(at(120, 161));  // Ctrl
+  doubleClick(at(104, 161));  // Win, twice
+  EXPECT_EQ(editor->Hotkey(), (HotkeyState{false, true, false, false, 0}));
+  EXPECT_TRUE(editor->Dirty());
+  doubleClick(at(368, 65));  // get path
+  EXPECT_EQ(fake.dialogs.filePresets.size(), 1u) << "one dialog for a double click";
+  ASSERT_TRUE(editor->CommitItemEditor());
+  EXPECT_EQ(ItemNamed("Tool").WindowMode, 0);
+  EXPECT_EQ(ItemNamed("Tool").HotkeyModifiers, 2);
+}
+
 TEST_F(ItemEditorTest, ThePickerScrollsByCellsAndAClickChoosesTheCellUnderIt) {
   StartWith(ItemSection("Tool", "C:\\tool.exe", 0, 0, "Icon=C:\\icons.dll\nIndex=1\n"), "Highlight=65280\n");
   fake.icons.iconCounts["C:\\icons.dll"] = 300;
