@@ -15,6 +15,7 @@
 #include "contextmenu/TAMenu.h"
 #include "fakes/FakePlatform.h"
 #include "menuwindow/TTarnwick.h"
+#include "options/TOptions.h"
 
 // Counts every allocation of the process, for the allocations-per-tick counters: a tick runs
 // ten times a second for the life of the program and must allocate nothing.
@@ -181,6 +182,50 @@ void BM_RemoveRowCommand(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RemoveRowCommand)->Unit(benchmark::kMicrosecond);
+
+// The item editor with 5,000 items in the table (a 50 x 100 menu, full): the load of the cell in
+// the middle of the table, and the store of an edit of it, which replaces the item (removed from
+// its place, appended at the end). The page's boxes are written too, as the options window does.
+struct FullTable {
+  FullTable() {
+    std::string text = "[Setting]\nVersion=2.0\n[Menu]\nBig=0\n[Menu Column]\nBig=50\n[Menu Row]\nBig=100\n";
+    for (int i = 0; i < 5000; ++i) {
+      text += "[Program number " + std::to_string(i) + "]\nExec=C:\\Tools\\tool" + std::to_string(i % 37) +
+              ".exe\nIcon=" + std::to_string(i % 29) + "\nColumn=" + std::to_string(i % 50) +
+              "\nRow=" + std::to_string(i / 50) + "\n";
+    }
+    fake.files.files[fake.ConfigPath()] = text;
+    app = std::make_unique<Application>(fake.platform);
+    app->Start();
+    app->Options().ShowPage(OptionsPage::MenuItem);
+  }
+  fakes::FakePlatform fake;
+  std::unique_ptr<Application> app;
+};
+
+void BM_ItemEditorLoad5000(benchmark::State& state) {
+  FullTable full;
+  TOptions& options = full.app->Options();
+  for (auto _ : state) {
+    options.EditCell({25, 50, 0});
+    benchmark::DoNotOptimize(options.Editor().Texts().description.size());
+  }
+}
+BENCHMARK(BM_ItemEditorLoad5000)->Unit(benchmark::kMicrosecond);
+
+void BM_ItemEditorCommit5000(benchmark::State& state) {
+  FullTable full;
+  TOptions& options = full.app->Options();
+  fakes::FakeEditBox& parameters = *full.fake.windows.Find("Tarnwick")->editBoxes.at(MenuItemPage::kParameters);
+  int n = 0;
+  options.EditCell({25, 50, 0});
+  for (auto _ : state) {
+    parameters.Type("-n " + std::to_string(n++));
+    if (!options.Editor().CommitItemEditor()) state.SkipWithError("refused");
+  }
+  benchmark::DoNotOptimize(full.app->State().Table().Count());
+}
+BENCHMARK(BM_ItemEditorCommit5000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tarnwick

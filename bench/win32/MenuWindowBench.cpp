@@ -80,6 +80,8 @@ class PrintedDialogs final : public Dialogs {
   std::optional<std::string> ChooseSettingsFile(const std::string&) override { return std::nullopt; }
   std::optional<std::string> ChooseMenuFileToImport() override { return std::nullopt; }
   std::optional<std::string> ChooseExportFile(const std::string&) override { return std::nullopt; }
+  void Warn(const std::string&, const std::string&) override {}
+  std::optional<std::string> ChooseFile(const std::string&) override { return std::nullopt; }
 };
 
 double Milliseconds(Clock::duration duration) {

@@ -17,6 +17,12 @@ class SharedIcons final : public Icons {
   int AddAssociatedIcon(const std::string& file) override;
   int AddFileIcon(const std::string& file, int iconIndex) override;
   int ImageCount() const override { return m_icons.ImageCount(); }
+  // The picker's strip is not shared: it passes straight through.
+  int CountFileIcons(const std::string& file) override { return m_icons.CountFileIcons(file); }
+  void LoadPickerIcons(const std::string& file, int count) override { m_icons.LoadPickerIcons(file, count); }
+  void ShowPickerIcons(int first, int count) override { m_icons.ShowPickerIcons(first, count); }
+  void LoadPickerAssociatedIcon(const std::string& file) override { m_icons.LoadPickerAssociatedIcon(file); }
+  void ClearPickerIcons() override { m_icons.ClearPickerIcons(); }
 
  private:
   template <typename Extract>

@@ -26,6 +26,9 @@ struct Item {
   bool DisableAfterRun = false;
   Color ItemColor = kDefaultText;
   int MenuId = 0;
+  // The system took the hotkey when the item was added; false when another program or an
+  // earlier item holds the combination. Worked out by AddItem, never stored.
+  bool HotkeyRegistered = false;
 };
 
 enum class ItemKind {

@@ -82,7 +82,8 @@ void ItemTable::AddItem(Item item) {
 
   item.ImageIndex = ResolveImageIndex(item);
   item.ItemId = m_nextItemId++;
-  if (item.HotkeyKey != 0) m_hotkeys.RegisterHotkey(item.ItemId, item.HotkeyModifiers, item.HotkeyKey);
+  item.HotkeyRegistered =
+      item.HotkeyKey != 0 && m_hotkeys.RegisterHotkey(item.ItemId, item.HotkeyModifiers, item.HotkeyKey);
   // Descriptions name the item's section: clean them where every item comes in.
   item.Description = MakeUniqueDescription(CleanSectionName(item.Description), m_descriptions);
 

@@ -106,7 +106,7 @@ void PopupPage::ShowMenuName(int position) {
   m_menuName->SetText(position >= 0 && static_cast<size_t>(position) < menus.Count()
                           ? menus.MenuNames[static_cast<size_t>(position)]
                           : std::string());
-  m_menuName->MoveCaretToEnd();
+  m_menuName->CaretToEnd();
 }
 
 int PopupPage::SelectedMenu() const {

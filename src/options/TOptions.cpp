@@ -76,6 +76,8 @@ TOptions::TOptions(Platform& platform, Session& session, Activation& activation)
       m_display(m_skin, session.Options(), platform.dialogs, platform.measure, PageOrigin()),
       m_about(m_skin, session.Options(), platform.dialogs, platform.shell, PageOrigin(), [this] { LanguageChosen(); }),
       m_popup(m_skin, session, platform.dialogs, *this, PageOrigin()),
+      m_itemEditor(session, platform),
+      m_menuItem(m_skin, m_itemEditor, platform.icons, PageOrigin()),
       m_apply(m_skin, kApplyImage, kApplyPicture, DoubleClick::Ignored, [this] { ApplyOptions(); }) {
   for (size_t i = 0; i < kTabs.size(); ++i) {
     const OptionsPage page = kTabs[i].page;
@@ -101,9 +103,26 @@ void TOptions::FormCreate() {
   m_window = m_platform.windows.Create(spec, *this);
   m_popup.Attach(*m_window);
   m_popup.SetVisible(m_page == OptionsPage::Popup);
+  m_menuItem.Create(*m_window);
+  m_menuItem.UpdateTexts(m_session.Texts());
+  m_menuItem.SetShown(m_page == OptionsPage::MenuItem);
+}
+
+void TOptions::AttachMenuWindow(MenuWindowControl& menu) {
+  m_menu = &menu;
+  m_popup.AttachMenuWindow(menu);
+  m_itemEditor.AttachMenuWindow(menu);
+}
+
+void TOptions::EditCell(EditorCell cell) {
+  m_itemEditor.EditCell(cell);
+  m_menuItem.Sync();
+  if (m_window) m_window->Invalidate();
 }
 
 void TOptions::SettingsLoaded() {
+  // The editor starts on the first cell of the first menu.
+  m_itemEditor.ResetCell();
   m_display.LoadColors();
   UpdateSkin();
   UpdateTexts();
@@ -120,10 +139,15 @@ void TOptions::ShowPage(OptionsPage page) {
 }
 
 void TOptions::SelectPage(OptionsPage page) {
-  // Showing the Menu Item page will load the item editor here; no other switch runs
-  // anything, and none stores the editor's pending edit.
+  // Showing the Menu Item page loads the item editor; no other switch runs anything, and none
+  // stores the editor's pending edit.
+  if (page == OptionsPage::MenuItem) {
+    m_itemEditor.FillItemEditor();
+    m_menuItem.Sync();
+  }
   m_page = page;
   m_popup.SetVisible(page == OptionsPage::Popup);
+  m_menuItem.SetShown(page == OptionsPage::MenuItem);
   PaintTabs();
   UpdateHints();
   if (m_window) m_window->Invalidate();
@@ -167,7 +191,7 @@ void TOptions::FormShow() {
 void TOptions::FormHide() { m_session.Flags().OptionsShown = false; }
 
 void TOptions::ApplyOptions() {
-  if (m_commitItemEditor && !m_commitItemEditor()) return;
+  if (!m_itemEditor.CommitItemEditor()) return;
   ApplyDisplayColors(m_session.Options(), m_session.Table(), m_display.ChosenColors());
   if (m_menu != nullptr) {
     m_menu->ApplyDisplaySettings();
@@ -200,6 +224,7 @@ void TOptions::UpdateTexts() {
   m_display.UpdateTexts(texts);
   m_about.UpdateTexts(texts);
   m_popup.UpdateTexts(texts);
+  m_menuItem.UpdateTexts(texts);
   UpdateHints();
 }
 
@@ -209,7 +234,7 @@ Controls* TOptions::PageControls() {
     case OptionsPage::Display: return &m_display.Mouse();
     case OptionsPage::About: return &m_about.Mouse();
     case OptionsPage::Popup: return &m_popup.Mouse();
-    case OptionsPage::MenuItem: return nullptr;
+    case OptionsPage::MenuItem: return &m_menuItem.Mouse();
   }
   return nullptr;
 }
@@ -238,6 +263,20 @@ void TOptions::FormControlChanged(int controlId) {
   if (controlId == PopupPage::kMenuList) m_popup.ListBox1Click();
 }
 
+void TOptions::FormEditChanged(int controlId) {
+  if (m_menuItem.EditChanged(controlId) && m_window) m_window->Invalidate();
+}
+
+void TOptions::FormEditKeyDown(int controlId, int key) { m_menuItem.EditKeyDown(controlId, key); }
+
+void TOptions::FormEditKeyUp(int controlId, int key) {
+  if (m_menuItem.EditKeyUp(controlId, key) && m_window) m_window->Invalidate();
+}
+
+void TOptions::FormScrolled(int controlId, int position) {
+  if (m_menuItem.Scrolled(controlId, position) && m_window) m_window->Invalidate();
+}
+
 void TOptions::FormPaint(Canvas& canvas) {
   UpdateSkin();
   const Rect client{0, 0, kWidth, kHeight};
@@ -249,8 +288,7 @@ void TOptions::FormPaint(Canvas& canvas) {
     case OptionsPage::Display: m_display.Paint(canvas); break;
     case OptionsPage::About: m_about.Paint(canvas); break;
     case OptionsPage::Popup: m_popup.Paint(canvas); break;
-    // Its contents come with the item editor; until then, an empty panel.
-    case OptionsPage::MenuItem: break;
+    case OptionsPage::MenuItem: m_menuItem.Paint(canvas); break;
   }
 }
 

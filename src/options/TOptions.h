@@ -11,6 +11,8 @@
 #include "options/DisplayPage.h"
 #include "options/GeneralPage.h"
 #include "options/PopupPage.h"
+#include "options/ItemEditor.h"
+#include "options/MenuItemPage.h"
 #include "platform/Platform.h"
 #include "ui/Control.h"
 #include "ui/ImageControls.h"
@@ -59,11 +61,9 @@ class TOptions final : public WindowEvents, public ItemEditorControl {
   void FormCreate();
   // The settings are loaded: the colour swatches take their colours, the captions their texts.
   void SettingsLoaded();
-  // The window that Apply hands the colours and the font to.
-  void AttachMenuWindow(MenuWindowControl& menu) {
-    m_menu = &menu;
-    m_popup.AttachMenuWindow(menu);
-  }
+  // The window that Apply hands the colours and the font to, and that the item editor adds
+  // items from files through.
+  void AttachMenuWindow(MenuWindowControl& menu);
   void ShowAtStartIfNeeded();
   // Brings a page to the front and shows the window.
   void ShowPage(OptionsPage page);
@@ -82,9 +82,6 @@ class TOptions final : public WindowEvents, public ItemEditorControl {
   // items that wore the old text colour, takes the chosen colours into the settings, gives
   // the colours and the font to the menu window, refreshes it and hides this window.
   void ApplyOptions();
-  // Stores the item editor's pending edit; false when the editor refused it (having told the
-  // user why). Until the item editor is there, nothing is pending.
-  void SetItemEditorCommit(std::function<bool()> commit) { m_commitItemEditor = std::move(commit); }
 
   void FormShow();
   void FormHide();
@@ -98,6 +95,10 @@ class TOptions final : public WindowEvents, public ItemEditorControl {
   void FormMouseUp(MouseButton button, Point point) override;
   void FormMouseDoubleClick(MouseButton button, Point point) override;
   void FormControlChanged(int controlId) override;
+  void FormEditChanged(int controlId) override;
+  void FormEditKeyDown(int controlId, int key) override;
+  void FormEditKeyUp(int controlId, int key) override;
+  void FormScrolled(int controlId, int position) override;
 
   Window& FormWindow() { return *m_window; }
   OptionsPage Page() const { return m_page; }
@@ -105,11 +106,12 @@ class TOptions final : public WindowEvents, public ItemEditorControl {
   DisplayPage& Display() { return m_display; }
   AboutPage& About() { return m_about; }
   PopupPage& Popup() { return m_popup; }
+  ItemEditor& Editor() { return m_itemEditor; }
+  MenuItemPage& MenuItem() { return m_menuItem; }
 
-  // The item editor's cell. The editor itself comes with the Menu Item page; the cell is kept
-  // so that the commands that set it need no change then.
-  EditorCell EditedCell() const override { return m_editCell; }
-  void EditCell(EditorCell cell) override { m_editCell = cell; }
+  // The item editor's cell; moving it loads the cell and drops a pending edit.
+  EditorCell EditedCell() const override { return m_itemEditor.EditedCell(); }
+  void EditCell(EditorCell cell) override;
   // The window's own font: the default of the menu font.
   const FontSpec& WindowFont() const { return m_windowFont; }
 
@@ -133,13 +135,13 @@ class TOptions final : public WindowEvents, public ItemEditorControl {
   std::unique_ptr<Window> m_window;
   FontSpec m_windowFont;
   OptionsPage m_page = OptionsPage::About;
-  EditorCell m_editCell;
-  std::function<bool()> m_commitItemEditor;
   Skin m_skin;
   GeneralPage m_general;
   DisplayPage m_display;
   AboutPage m_about;
   PopupPage m_popup;
+  ItemEditor m_itemEditor;
+  MenuItemPage m_menuItem;
   std::array<std::unique_ptr<OptionsTab>, 5> m_tabs;
   ImageButton m_apply;
   Controls m_frame;

@@ -29,6 +29,9 @@ class Canvas {
   virtual void OpaqueText(Point origin, std::string_view utf8, Color text, Color background) = 0;
   // Picture `index` of the shared image list, with its mask, at origin. Callers check the index.
   virtual void DrawImage(int index, Point origin) = 0;
+  // The 32 x 32 icon of a cell of the icon picker's strip (see Icons) at origin; nothing for a
+  // cell without one.
+  virtual void DrawPickerIcon(int cell, Point origin) = 0;
   // The program's own 32 x 32 icon at origin.
   virtual void DrawApplicationIcon(Point origin) = 0;
 };

@@ -24,6 +24,11 @@ class Dialogs {
   virtual void LogError(const std::string& message) = 0;
   // A modal question with OK and Cancel and the warning icon; true only for OK.
   virtual bool Confirm(const std::string& caption, const std::string& text) = 0;
+  // A modal message with an OK button only and the warning icon.
+  virtual void Warn(const std::string& caption, const std::string& text) = 0;
+  // The file-open dialog for one existing file of any kind, shortcut files given as themselves,
+  // preset to a path (empty: none); nullopt when cancelled.
+  virtual std::optional<std::string> ChooseFile(const std::string& initial) = 0;
   // The file-open dialog for any number of existing files, shortcut files given as themselves
   // (not followed), in the dialog's order; empty when cancelled.
   virtual std::vector<std::string> ChooseFiles() = 0;

@@ -28,6 +28,7 @@ class FileSystem {
   // The whole file, or nullopt when it is missing or cannot be read.
   virtual std::optional<std::string> ReadWhole(const std::string& path) = 0;
   virtual bool FileExists(const std::string& path) = 0;
+  virtual bool FileOrFolderExists(const std::string& path) = 0;
   // The files (not folders) of a folder whose path starts with pathPrefix, which ends with
   // the start of a file name ("C:\Tools\Tarnwick.ini." lists "C:\Tools\Tarnwick.ini.bak").
   virtual std::vector<FileInfo> FilesStartingWith(const std::string& pathPrefix) = 0;

@@ -19,6 +19,20 @@ class Icons {
   virtual int AddFileIcon(const std::string& file, int iconIndex) = 0;
   // Pictures in the list, built-in ones included.
   virtual int ImageCount() const = 0;
+
+  // The icon picker's strip: 32 x 32 icons, one per cell, kept apart from the shared list and
+  // drawn with Canvas::DrawPickerIcon. Each load replaces what the strip held.
+  // The number of icons in an icon file, program or library; 0 when it has none or cannot be read.
+  virtual int CountFileIcons(const std::string& file) = 0;
+  // Cells 0 .. count - 1 for large icons 0 .. count - 1 of the file. Their icons are extracted
+  // as the cells come into view (ShowPickerIcons): a file may hold hundreds, and each costs.
+  virtual void LoadPickerIcons(const std::string& file, int count) = 0;
+  // Extracts the icons of cells first .. first + count - 1 not extracted yet; a cell whose
+  // icon cannot be had stays empty.
+  virtual void ShowPickerIcons(int first, int count) = 0;
+  // One cell: the icon the shell associates with an existing file or folder.
+  virtual void LoadPickerAssociatedIcon(const std::string& file) = 0;
+  virtual void ClearPickerIcons() = 0;
 };
 
 }  // namespace tarnwick

@@ -40,6 +40,13 @@ class WindowEvents {
   virtual void FormDialogKey(bool /*accept*/) {}
   // A registered system-wide hotkey was pressed.
   virtual void FormHotkey(int /*hotkeyId*/) {}
+  // The text of the edit box of that id changed, by the user or by the program.
+  virtual void FormEditChanged(int /*controlId*/) {}
+  // A key went down or up (virtual-key code) in an edit box of that id that takes keys.
+  virtual void FormEditKeyDown(int /*controlId*/, int /*key*/) {}
+  virtual void FormEditKeyUp(int /*controlId*/, int /*key*/) {}
+  // The user moved the scroll bar of that id to a position.
+  virtual void FormScrolled(int /*controlId*/, int /*position*/) {}
   // Files dropped on the window, in drop order; the point is in client coordinates and
   // inClient tells whether it lies in the client area.
   virtual void FormDropFiles(Point /*point*/, bool /*inClient*/, const std::vector<std::string>& /*files*/) {}
@@ -71,10 +78,31 @@ class EditBox {
   virtual void SetEnabled(bool enabled) = 0;
   virtual void SetFont(const FontSpec& font) = 0;
   virtual void Focus() = 0;
-  // A control of a page that is not in front is hidden.
+  // A box can be hidden (the boxes of a page that is not in front).
   virtual void SetVisible(bool visible) = 0;
-  // Puts the caret after the last character, where typing goes on.
-  virtual void MoveCaretToEnd() = 0;
+  // A read-only box takes no typing; it still shows its text black on white.
+  virtual void SetReadOnly(bool readOnly) = 0;
+  virtual void SetTextColor(Color color) = 0;
+  // Puts the caret after the last character, scrolling the end of the text into view.
+  virtual void CaretToEnd() = 0;
+  // A box that takes keys gets every key but Tab (Enter, Esc and the arrows too) and reports
+  // each press and release (FormEditKeyDown, FormEditKeyUp), for a key to be chosen in it.
+  virtual void SetTakesKeys(bool takesKeys) = 0;
+};
+
+// A horizontal scroll bar, a child of a window. Positions count steps from 0; the bar covers
+// `count` steps of which `page` are in view at once, so the last position is count - page.
+class ScrollBar {
+ public:
+  ScrollBar() = default;
+  ScrollBar(const ScrollBar&) = delete;
+  ScrollBar& operator=(const ScrollBar&) = delete;
+  virtual ~ScrollBar() = default;
+
+  virtual void SetRange(int count, int page) = 0;
+  virtual void SetPosition(int position) = 0;
+  virtual int Position() const = 0;
+  virtual void SetVisible(bool visible) = 0;
 };
 
 // A list of texts, a child of a window, of which the user chooses one.
@@ -138,6 +166,9 @@ class Window {
   // window owns them; they go with it. Bounds are in client pixels.
   virtual EditBox& AddEditBox(int controlId, const Rect& bounds) = 0;
   virtual ListBox& AddListBox(int controlId, const Rect& bounds) = 0;
+  // Moves in single steps, pages and with its thumb, which scrolls while it is dragged
+  // (FormScrolled at every step).
+  virtual ScrollBar& AddScrollBar(int controlId, const Rect& bounds) = 0;
   // The hints of the window's owner-drawn controls, replacing the previous ones. A hint shows
   // at once when the cursor comes to rest on its area and stays for ten seconds.
   virtual void SetHints(const std::vector<Hint>& hints) = 0;

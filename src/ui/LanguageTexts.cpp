@@ -60,6 +60,7 @@ constexpr std::array kEnglish = std::to_array<LanguageTexts::Entry>({
     {"MenuItem15", "Disable after run", Kind::Current},
     {"MenuItem10", "Get icon", Kind::Current},
     {"MenuItem12", "Clear hotkey", Kind::Current},
+    {"MenuItem16", "in use", Kind::Current},
     {"Apply", "Apply", Kind::Current},
     {"Cancel", "Cancel", Kind::Current},
     {"Popup3", "Bottom Right", Kind::Fixed},

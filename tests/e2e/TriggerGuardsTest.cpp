@@ -50,6 +50,13 @@ private:
     HWND m_window = nullptr;
 };
 
+// A menu popped up, not the one-pixel window that rests in the corner after the start: when the
+// first tick comes only once the cursor is already in the corner, that pixel stays shown there.
+bool IsPoppedUp(HWND menu) {
+    RECT bounds{};
+    return IsShown(menu) && GetWindowRect(menu, &bounds) && bounds.right - bounds.left > 1;
+}
+
 void PressLeftButton(bool down) {
     INPUT input{};
     input.type = INPUT_MOUSE;
@@ -66,7 +73,7 @@ protected:
         TarnwickProcess& app = Launch();
         if (!app.IsStarted()) return nullptr;
         HWND menu = app.WaitForWindow(kMenuWindowClass);
-        if (menu == nullptr || !WaitUntil([&] { return !IsShown(menu); }, 2s)) return nullptr;
+        if (menu == nullptr || !WaitUntil([&] { return !IsPoppedUp(menu); }, 2s)) return nullptr;
         return menu;
     }
 
@@ -84,10 +91,10 @@ TEST_F(TriggerGuardsTest, AFullscreenProgramInFrontKeepsTheCornerShutUntilItIsGo
 
     ASSERT_TRUE(PushIntoTheCorner());
     // Several ticks with the cursor in the corner.
-    EXPECT_FALSE(WaitUntil([&] { return IsShown(menu); }, 500ms)) << "the menu popped up over the fullscreen program";
+    EXPECT_FALSE(WaitUntil([&] { return IsPoppedUp(menu); }, 500ms)) << "the menu popped up over the fullscreen program";
 
     fullscreen.Close();
-    EXPECT_TRUE(WaitUntil([&] { return IsShown(menu); }, 2s)) << "the corner stayed shut without it";
+    EXPECT_TRUE(WaitUntil([&] { return IsPoppedUp(menu); }, 2s)) << "the corner stayed shut without it";
 }
 
 TEST_F(TriggerGuardsTest, WithTheGuardOffTheCornerPopsUpOverAFullscreenProgram) {
@@ -97,7 +104,7 @@ TEST_F(TriggerGuardsTest, WithTheGuardOffTheCornerPopsUpOverAFullscreenProgram) 
     ASSERT_TRUE(WaitUntil([&] { return fullscreen.InFront(); }, 2s));
 
     ASSERT_TRUE(PushIntoTheCorner());
-    EXPECT_TRUE(WaitUntil([&] { return IsShown(menu); }, 2s));
+    EXPECT_TRUE(WaitUntil([&] { return IsPoppedUp(menu); }, 2s));
 }
 
 // Here the work area is the whole screen (no task bar), as on a desktop whose task bar hides
@@ -110,7 +117,7 @@ TEST_F(TriggerGuardsTest, AMaximisedWindowInFrontLetsTheCornerPopUp) {
     ASSERT_TRUE(WaitUntil([&] { return maximised.InFront(); }, 2s));
 
     ASSERT_TRUE(PushIntoTheCorner());
-    EXPECT_TRUE(WaitUntil([&] { return IsShown(menu); }, 2s));
+    EXPECT_TRUE(WaitUntil([&] { return IsPoppedUp(menu); }, 2s));
 }
 
 TEST_F(TriggerGuardsTest, AButtonHeldIntoTheCornerPopsNothingUntilItsRelease) {
@@ -119,10 +126,10 @@ TEST_F(TriggerGuardsTest, AButtonHeldIntoTheCornerPopsNothingUntilItsRelease) {
 
     PressLeftButton(true);  // at the centre, where a drag starts
     ASSERT_TRUE(PushIntoTheCorner());
-    EXPECT_FALSE(WaitUntil([&] { return IsShown(menu); }, 500ms)) << "the drag popped the menu up";
+    EXPECT_FALSE(WaitUntil([&] { return IsPoppedUp(menu); }, 500ms)) << "the drag popped the menu up";
 
     PressLeftButton(false);
-    EXPECT_TRUE(WaitUntil([&] { return IsShown(menu); }, 2s)) << "nothing after the release";
+    EXPECT_TRUE(WaitUntil([&] { return IsPoppedUp(menu); }, 2s)) << "nothing after the release";
 }
 
 }  // namespace

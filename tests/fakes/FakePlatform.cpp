@@ -113,6 +113,7 @@ class WindowHandle final : public Window {
   Point ClientToScreen(Point client) const override { return m_window.ClientToScreen(client); }
   EditBox& AddEditBox(int controlId, const Rect& bounds) override { return m_window.AddEditBox(controlId, bounds); }
   ListBox& AddListBox(int controlId, const Rect& bounds) override { return m_window.AddListBox(controlId, bounds); }
+  ScrollBar& AddScrollBar(int controlId, const Rect& bounds) override { return m_window.AddScrollBar(controlId, bounds); }
   void SetHints(const std::vector<Hint>& hints) override { m_window.SetHints(hints); }
 
  private:
@@ -183,6 +184,10 @@ void RecordingCanvas::OpaqueText(Point origin, std::string_view utf8, Color text
 
 void RecordingCanvas::DrawImage(int index, Point origin) {
   calls.push_back("image " + std::to_string(index) + " @" + Text(origin));
+}
+
+void RecordingCanvas::DrawPickerIcon(int cell, Point origin) {
+  calls.push_back("picker icon " + std::to_string(cell) + " @" + Text(origin));
 }
 
 void RecordingCanvas::DrawApplicationIcon(Point origin) { calls.push_back("application icon @" + Text(origin)); }

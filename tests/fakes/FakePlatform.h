@@ -32,6 +32,9 @@ class FakeFileSystem final : public FileSystem {
 
   std::optional<std::string> ReadWhole(const std::string& path) override;
   bool FileExists(const std::string& path) override { return files.contains(path); }
+  // Folders exist only when listed here.
+  std::set<std::string> folders;
+  bool FileOrFolderExists(const std::string& path) override { return files.contains(path) || folders.contains(path); }
   std::vector<FileInfo> FilesStartingWith(const std::string& pathPrefix) override;
   std::optional<Handle> CreateTempBeside(const std::string& targetPath, std::string& tempPath) override;
   bool Write(Handle file, std::string_view bytes) override;
@@ -94,6 +97,16 @@ class FakeDialogs final : public Dialogs {
     fontPresets.push_back(initial);
     return chosenFont;
   }
+  // Each warning shown, as "caption: text".
+  std::vector<std::string> warnings;
+  void Warn(const std::string& caption, const std::string& text) override { warnings.push_back(caption + ": " + text); }
+  // The file the single-file dialog returns; nullopt = cancelled.
+  std::optional<std::string> chosenFile;
+  std::vector<std::string> filePresets;
+  std::optional<std::string> ChooseFile(const std::string& initial) override {
+    filePresets.push_back(initial);
+    return chosenFile;
+  }
   std::optional<std::string> chosenSettingsFile;
   std::vector<std::string> settingsFilePresets;
   std::optional<std::string> ChooseSettingsFile(const std::string& initial) override {
@@ -117,6 +130,8 @@ class FakeDialogs final : public Dialogs {
   }
 };
 
+// As the system's edit control, it tells its window of every change of its text, also of one
+// made by the program.
 class FakeEditBox final : public EditBox {
  public:
   std::string text;
@@ -124,17 +139,47 @@ class FakeEditBox final : public EditBox {
   bool focused = false;
   bool visible = true;
   size_t caret = 0;  // in bytes from the start
+  bool readOnly = false;
+  bool takesKeys = false;
+  Color textColor = 0x000000;
+  int caretToEnd = 0;
   FontSpec font;
   Rect bounds;
+  std::function<void()> changed;
   std::string Text() const override { return text; }
   void SetText(const std::string& utf8) override {
     text = utf8;
     caret = 0;
+    if (changed) changed();
   }
-  void MoveCaretToEnd() override { caret = text.size(); }
   void SetEnabled(bool value) override { enabled = value; }
   void SetFont(const FontSpec& value) override { font = value; }
   void Focus() override { focused = true; }
+  void SetVisible(bool value) override { visible = value; }
+  void SetReadOnly(bool value) override { readOnly = value; }
+  void SetTextColor(Color color) override { textColor = color; }
+  void CaretToEnd() override {
+    caret = text.size();
+    ++caretToEnd;
+  }
+  void SetTakesKeys(bool value) override { takesKeys = value; }
+  // The user typing: the text changes and the window hears of it.
+  void Type(const std::string& utf8) { SetText(utf8); }
+};
+
+class FakeScrollBar final : public ScrollBar {
+ public:
+  int count = 0;
+  int page = 1;
+  int position = 0;
+  bool visible = true;
+  Rect bounds;
+  void SetRange(int newCount, int newPage) override {
+    count = newCount;
+    page = newPage;
+  }
+  void SetPosition(int value) override { position = value; }
+  int Position() const override { return position; }
   void SetVisible(bool value) override { visible = value; }
 };
 
@@ -185,7 +230,14 @@ class FakeWindow final : public Window {
   EditBox& AddEditBox(int controlId, const Rect& at) override {
     FakeEditBox& box = *(editBoxes[controlId] = std::make_unique<FakeEditBox>());
     box.bounds = at;
+    box.changed = [this, controlId] { events.FormEditChanged(controlId); };
+    editBoxOrder.push_back(controlId);
     return box;
+  }
+  ScrollBar& AddScrollBar(int controlId, const Rect& at) override {
+    FakeScrollBar& bar = *(scrollBars[controlId] = std::make_unique<FakeScrollBar>());
+    bar.bounds = at;
+    return bar;
   }
   ListBox& AddListBox(int controlId, const Rect& at) override {
     FakeListBox& list = *(listBoxes[controlId] = std::make_unique<FakeListBox>());
@@ -213,6 +265,8 @@ class FakeWindow final : public Window {
   void SetHints(const std::vector<Hint>& value) override { hints = value; }
   std::map<int, std::unique_ptr<FakeEditBox>> editBoxes;  // by control id
   std::map<int, std::unique_ptr<FakeListBox>> listBoxes;
+  std::map<int, std::unique_ptr<FakeScrollBar>> scrollBars;
+  std::vector<int> editBoxOrder;  // control ids in creation order, which is the tab order
 };
 
 class FakeWindowFactory final : public WindowFactory {
@@ -272,6 +326,7 @@ class RecordingCanvas final : public Canvas {
   void TextInRect(const Rect& rect, Point origin, std::string_view utf8, Color text, Color fill) override;
   void OpaqueText(Point origin, std::string_view utf8, Color text, Color background) override;
   void DrawImage(int index, Point origin) override;
+  void DrawPickerIcon(int cell, Point origin) override;
   void DrawApplicationIcon(Point origin) override;
 
  private:
@@ -362,6 +417,26 @@ class FakeIcons final : public Icons {
   int AddAssociatedIcon(const std::string& file) override;
   int AddFileIcon(const std::string& file, int iconIndex) override;
   int ImageCount() const override { return nextIndex; }
+
+  // Icons in each file; others have none.
+  std::map<std::string, int> iconCounts;
+  // What the picker strip holds: "file:<file>,<count>", "assoc:<file>" or "" when empty.
+  std::string picker;
+  int CountFileIcons(const std::string& file) override {
+    const auto it = iconCounts.find(file);
+    return it == iconCounts.end() ? 0 : it->second;
+  }
+  void LoadPickerIcons(const std::string& file, int count) override {
+    picker = "file:" + file + "," + std::to_string(count);
+    shownPickerIcons.clear();
+  }
+  void LoadPickerAssociatedIcon(const std::string& file) override { picker = "assoc:" + file; }
+  void ClearPickerIcons() override { picker.clear(); }
+  // The cells whose icons were asked for since the last load, as "first+count".
+  std::vector<std::string> shownPickerIcons;
+  void ShowPickerIcons(int first, int count) override {
+    shownPickerIcons.push_back(std::to_string(first) + "+" + std::to_string(count));
+  }
 };
 
 class FakeHost final : public ApplicationHost {

@@ -16,6 +16,11 @@ class CountingIcons final : public Icons {
   int AddAssociatedIcon(const std::string&) override { return m_next++; }
   int AddFileIcon(const std::string&, int) override { return m_next++; }
   int ImageCount() const override { return m_next; }
+  int CountFileIcons(const std::string&) override { return 0; }
+  void LoadPickerIcons(const std::string&, int) override {}
+  void ShowPickerIcons(int, int) override {}
+  void LoadPickerAssociatedIcon(const std::string&) override {}
+  void ClearPickerIcons() override {}
 
  private:
   int m_next = 30;

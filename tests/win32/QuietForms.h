@@ -19,6 +19,8 @@ class NoDialogs final : public Dialogs {
   std::optional<std::string> ChooseSettingsFile(const std::string&) override { return std::nullopt; }
   std::optional<std::string> ChooseMenuFileToImport() override { return std::nullopt; }
   std::optional<std::string> ChooseExportFile(const std::string&) override { return std::nullopt; }
+  void Warn(const std::string&, const std::string&) override {}
+  std::optional<std::string> ChooseFile(const std::string&) override { return std::nullopt; }
 };
 
 // A form that ignores every event.

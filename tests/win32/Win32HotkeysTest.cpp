@@ -37,6 +37,7 @@ class ForeignWindow final : public Window {
   void StopTimer(int) override {}
   EditBox& AddEditBox(int, const Rect&) override { throw std::logic_error("no controls"); }
   ListBox& AddListBox(int, const Rect&) override { throw std::logic_error("no controls"); }
+  ScrollBar& AddScrollBar(int, const Rect&) override { throw std::logic_error("no controls"); }
   void SetHints(const std::vector<Hint>&) override {}
 };
 

@@ -207,5 +207,32 @@ TEST_F(Win32IconsFilesTest, NoIconAddsNoImage) {
 // under Wine. Every extracted icon is held by a UniqueIcon; the release rules of the handle
 // owners are tested in UniqueHandleTest.
 
+// The icon picker's strip: one 32 x 32 image per cell, in the file's order, each extracted when
+// its cell is shown; a cell past the file's icons stays empty, and a missing file has none.
+TEST_F(Win32IconsTest, ThePickerStripHoldsTheFilesLargeIconsOnePerCell) {
+  EXPECT_EQ(icons_.CountFileIcons(OwnExe()), 2);
+  EXPECT_EQ(icons_.CountFileIcons("C:\\no such folder\\none.dll"), 0);
+  icons_.LoadPickerIcons(OwnExe(), 3);
+  ASSERT_EQ(ImageList_GetImageCount(icons_.PickerImageList()), 3);
+  icons_.ShowPickerIcons(1, 5);
+  icons_.ShowPickerIcons(0, 1);
+  test::DibSurface strip(3 * 40, 40);
+  ASSERT_TRUE(strip.Valid());
+  strip.Fill(kBackground);
+  {
+    GdiCanvas canvas(strip.Dc(), icons_.ImageList(), GdiFontCache::Shared(), icons_.PickerImageList());
+    for (int cell = 0; cell < 3; ++cell) canvas.DrawPickerIcon(cell, {40 * cell + 4, 4});
+  }
+  EXPECT_EQ(strip.At(4 + 20, 4 + 20), test::kFirstIconLarge) << "the large image, not the small one";
+  EXPECT_EQ(strip.At(4 + 2, 4 + 2), kBackground) << "drawn through its mask";
+  EXPECT_EQ(strip.At(40 + 4 + 16, 4 + 16), test::kSecondIconLarge);
+  EXPECT_EQ(strip.At(80 + 4 + 16, 4 + 16), kBackground) << "a cell without an icon shows nothing";
+
+  icons_.LoadPickerIcons("C:\\no such folder\\none.dll", 2);
+  EXPECT_EQ(ImageList_GetImageCount(icons_.PickerImageList()), 2) << "two empty cells";
+  icons_.ClearPickerIcons();
+  EXPECT_EQ(ImageList_GetImageCount(icons_.PickerImageList()), 0);
+}
+
 }  // namespace
 }  // namespace tarnwick

@@ -14,6 +14,7 @@
 
 #include "platform/win32/Unicode.h"
 #include "platform/win32/Win32Tray.h"
+#include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32WindowFactory.h"
 #include "win32/MessagePump.h"
 
@@ -34,6 +35,8 @@ class RecordingDialogs final : public Dialogs {
   std::optional<std::string> ChooseSettingsFile(const std::string&) override { return std::nullopt; }
   std::optional<std::string> ChooseMenuFileToImport() override { return std::nullopt; }
   std::optional<std::string> ChooseExportFile(const std::string&) override { return std::nullopt; }
+  void Warn(const std::string&, const std::string&) override {}
+  std::optional<std::string> ChooseFile(const std::string&) override { return std::nullopt; }
   std::vector<std::string> errors;
 };
 
@@ -94,6 +97,18 @@ class RecordingEvents final : public WindowEvents {
     Raise();
   }
 
+  void FormEditChanged(int controlId) override { controls.push_back("changed " + std::to_string(controlId)); }
+  void FormEditKeyDown(int controlId, int key) override {
+    controls.push_back("key down " + std::to_string(controlId) + " " + std::to_string(key));
+  }
+  void FormEditKeyUp(int controlId, int key) override {
+    controls.push_back("key up " + std::to_string(controlId) + " " + std::to_string(key));
+  }
+  void FormScrolled(int controlId, int position) override {
+    controls.push_back("scrolled " + std::to_string(controlId) + " " + std::to_string(position));
+  }
+
+  std::vector<std::string> controls;
   Throw raise = Throw::Nothing;
   // Off: the form keeps the default, which takes a double click as a press.
   bool tellsDoubleClicks = false;
@@ -574,6 +589,43 @@ TEST_F(Win32WindowTest, ClientToScreenOffsetsByTheWindowOrigin) {
   auto window = Make(Spec());
   EXPECT_EQ(window->ClientToScreen(Point{0, 0}), (Point{30, 40}));
   EXPECT_EQ(window->ClientToScreen(Point{-5, 7}), (Point{25, 47}));
+}
+
+// Text changes (also the program's own), the keys of a box that takes them, and the moves of a
+// scroll bar, which counts steps and stops at its last position.
+TEST_F(Win32WindowTest, ChildControlsReportChangesKeysAndScrolling) {
+  auto window = Make(Spec());
+  EditBox& plain = window->AddEditBox(7, Rect{0, 0, 100, 20});
+  EditBox& keys = window->AddEditBox(8, Rect{0, 30, 100, 50});
+  ScrollBar& bar = window->AddScrollBar(9, Rect{0, 60, 100, 76});
+  keys.SetTakesKeys(true);
+  keys.SetReadOnly(true);
+  plain.SetText("typed");
+  EXPECT_EQ(m_events.controls, std::vector<std::string>{"changed 7"});
+
+  m_events.controls.clear();
+  HWND keyBox = static_cast<Win32EditBox&>(keys).Handle();
+  HWND plainBox = static_cast<Win32EditBox&>(plain).Handle();
+  SendMessageW(plainBox, WM_KEYUP, VK_F7, 0);
+  SendMessageW(keyBox, WM_KEYDOWN, VK_F7, 0);
+  SendMessageW(keyBox, WM_SYSKEYUP, VK_F7, 0);
+  EXPECT_EQ(m_events.controls, (std::vector<std::string>{"key down 8 118", "key up 8 118"}))
+      << "only the box that takes keys reports them";
+  MSG tab{keyBox, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+  EXPECT_EQ(SendMessageW(keyBox, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&tab)) & DLGC_WANTALLKEYS, 0)
+      << "Tab still moves the focus on";
+  MSG enter{keyBox, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  EXPECT_NE(SendMessageW(keyBox, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) & DLGC_WANTALLKEYS, 0);
+
+  m_events.controls.clear();
+  bar.SetRange(300, 7);
+  HWND barHandle = static_cast<Win32ScrollBar&>(bar).Handle();
+  for (const WORD request : {SB_LINERIGHT, SB_PAGERIGHT, SB_LINELEFT, SB_RIGHT, SB_LINERIGHT, SB_LEFT}) {
+    SendMessageW(HandleOf(window), WM_HSCROLL, MAKEWPARAM(request, 0), reinterpret_cast<LPARAM>(barHandle));
+  }
+  EXPECT_EQ(m_events.controls, (std::vector<std::string>{"scrolled 9 1", "scrolled 9 8", "scrolled 9 7",
+                                                         "scrolled 9 293", "scrolled 9 293", "scrolled 9 0"}));
+  EXPECT_EQ(bar.Position(), 0);
 }
 
 TEST_F(Win32WindowTest, HotkeyMessagesReportTheirId) {

@@ -29,7 +29,7 @@ int Run(tarnwick::Dialogs& dialogs) {
   tarnwick::Win32AnsiCodePage codePage;
   // Before the factory: the windows draw from its image list, which must outlive them.
   tarnwick::Win32Icons icons;
-  tarnwick::Win32WindowFactory windows(dialogs, icons.ImageList());
+  tarnwick::Win32WindowFactory windows(dialogs, icons.ImageList(), icons.PickerImageList());
   tarnwick::Win32Screen screen;
   tarnwick::Win32Hotkeys hotkeys;
   tarnwick::GdiTextMeasure measure;

@@ -19,8 +19,8 @@ UINT Length(const std::wstring& text) { return static_cast<UINT>(text.size()); }
 
 // SaveDC/RestoreDC put back the font, colours, background mode and alignment the text calls
 // change, so no cached font is left selected in a DC that outlives the canvas.
-GdiCanvas::GdiCanvas(HDC dc, HIMAGELIST images, GdiFontCache& fonts)
-    : m_dc(dc), m_images(images), m_fonts(fonts), m_savedState(SaveDC(dc)) {}
+GdiCanvas::GdiCanvas(HDC dc, HIMAGELIST images, GdiFontCache& fonts, HIMAGELIST pickerImages)
+    : m_dc(dc), m_images(images), m_fonts(fonts), m_pickerImages(pickerImages), m_savedState(SaveDC(dc)) {}
 
 GdiCanvas::~GdiCanvas() {
   if (m_savedState != 0) RestoreDC(m_dc, m_savedState);
@@ -79,6 +79,11 @@ void GdiCanvas::OpaqueText(Point origin, std::string_view utf8, Color text, Colo
 void GdiCanvas::DrawImage(int index, Point origin) {
   if (m_images == nullptr || index < 0 || index >= ImageList_GetImageCount(m_images)) return;
   ImageList_Draw(m_images, index, m_dc, origin.x, origin.y, ILD_NORMAL);
+}
+
+void GdiCanvas::DrawPickerIcon(int cell, Point origin) {
+  if (m_pickerImages == nullptr || cell < 0 || cell >= ImageList_GetImageCount(m_pickerImages)) return;
+  ImageList_Draw(m_pickerImages, cell, m_dc, origin.x, origin.y, ILD_NORMAL);
 }
 
 void GdiCanvas::DrawApplicationIcon(Point origin) {

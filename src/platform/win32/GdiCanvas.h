@@ -15,7 +15,8 @@ namespace tarnwick {
 // then as before.
 class GdiCanvas final : public Canvas {
  public:
-  GdiCanvas(HDC dc, HIMAGELIST images, GdiFontCache& fonts = GdiFontCache::Shared());
+  // pickerImages: the icon picker's strip (not owned; may be null).
+  GdiCanvas(HDC dc, HIMAGELIST images, GdiFontCache& fonts = GdiFontCache::Shared(), HIMAGELIST pickerImages = nullptr);
   ~GdiCanvas() override;
 
   void FillRect(const Rect& rect, Color color) override;
@@ -25,12 +26,14 @@ class GdiCanvas final : public Canvas {
   void TextInRect(const Rect& rect, Point origin, std::string_view utf8, Color text, Color fill) override;
   void OpaqueText(Point origin, std::string_view utf8, Color text, Color background) override;
   void DrawImage(int index, Point origin) override;
+  void DrawPickerIcon(int cell, Point origin) override;
   void DrawApplicationIcon(Point origin) override;
 
  private:
   HDC m_dc;
   HIMAGELIST m_images;
   GdiFontCache& m_fonts;
+  HIMAGELIST m_pickerImages;
   int m_savedState;
 };
 

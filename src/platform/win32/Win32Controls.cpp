@@ -1,5 +1,9 @@
 #include "platform/win32/Win32Controls.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+
 #include "platform/win32/GdiFontCache.h"
 #include "platform/win32/Unicode.h"
 
@@ -34,7 +38,44 @@ void ShowChild(HWND control, bool visible) {
 }  // namespace
 
 Win32EditBox::Win32EditBox(HWND parent, int controlId, const Rect& bounds)
-    : m_hwnd(CreateChild(parent, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, controlId, bounds)) {}
+    : m_hwnd(CreateChild(parent, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, controlId, bounds)), m_controlId(controlId) {
+  if (m_hwnd != nullptr) SetWindowSubclass(m_hwnd, &Win32EditBox::KeyProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+// While the box takes keys it wants every key but Tab from the dialog navigation, tells its
+// parent of presses and releases, and swallows the characters (a read-only box would beep).
+LRESULT CALLBACK Win32EditBox::KeyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR self) noexcept {
+  auto* box = reinterpret_cast<Win32EditBox*>(self);
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(hwnd, &Win32EditBox::KeyProc, 1);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+  }
+  if (!box->m_takesKeys) return DefSubclassProc(hwnd, message, wParam, lParam);
+  switch (message) {
+    case WM_GETDLGCODE: {
+      const auto* msg = reinterpret_cast<const MSG*>(lParam);
+      if (msg != nullptr && msg->message == WM_KEYDOWN && msg->wParam == VK_TAB) {
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+      }
+      return DefSubclassProc(hwnd, message, wParam, lParam) | DLGC_WANTALLKEYS;
+    }
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+      const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
+      SendMessageW(GetParent(hwnd), kEditKeyMessage, MAKEWPARAM(box->m_controlId, down ? 1 : 0),
+                   static_cast<LPARAM>(wParam & 0xFF));
+      return 0;
+    }
+    case WM_CHAR:
+    case WM_SYSCHAR:
+      return 0;
+    default:
+      return DefSubclassProc(hwnd, message, wParam, lParam);
+  }
+}
 
 std::string Win32EditBox::Text() const {
   if (m_hwnd == nullptr) return {};
@@ -57,13 +98,79 @@ void Win32EditBox::Focus() {
   if (m_hwnd != nullptr) SetFocus(m_hwnd);
 }
 
-void Win32EditBox::MoveCaretToEnd() {
+void Win32EditBox::SetVisible(bool visible) { ShowChild(m_hwnd, visible); }
+
+void Win32EditBox::SetReadOnly(bool readOnly) {
+  if (m_hwnd != nullptr) SendMessageW(m_hwnd, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+
+void Win32EditBox::SetTextColor(Color color) {
+  const COLORREF value = static_cast<COLORREF>(color & 0x00FFFFFFu);
+  if (value == m_textColor) return;
+  m_textColor = value;
+  if (m_hwnd != nullptr) InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+void Win32EditBox::CaretToEnd() {
   if (m_hwnd == nullptr) return;
   const int length = GetWindowTextLengthW(m_hwnd);
   SendMessageW(m_hwnd, EM_SETSEL, static_cast<WPARAM>(length), static_cast<LPARAM>(length));
+  SendMessageW(m_hwnd, EM_SCROLLCARET, 0, 0);
 }
 
-void Win32EditBox::SetVisible(bool visible) { ShowChild(m_hwnd, visible); }
+void Win32EditBox::SetTakesKeys(bool takesKeys) { m_takesKeys = takesKeys; }
+
+std::optional<COLORREF> Win32EditBox::TextColor() const {
+  if (m_hwnd == nullptr || !IsWindowEnabled(m_hwnd)) return std::nullopt;
+  return m_textColor;
+}
+
+Win32ScrollBar::Win32ScrollBar(HWND parent, int controlId, const Rect& bounds)
+    : m_hwnd(CreateChild(parent, L"SCROLLBAR", WS_TABSTOP | SBS_HORZ, controlId, bounds)), m_controlId(controlId) {}
+
+void Win32ScrollBar::SetRange(int count, int page) {
+  if (m_hwnd == nullptr) return;
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_PAGE;
+  info.nMin = 0;
+  info.nMax = std::max(0, count - 1);
+  info.nPage = static_cast<UINT>(std::max(1, page));
+  SetScrollInfo(m_hwnd, SB_CTL, &info, TRUE);
+}
+
+void Win32ScrollBar::SetPosition(int position) {
+  if (m_hwnd != nullptr) SetScrollPos(m_hwnd, SB_CTL, position, TRUE);
+}
+
+int Win32ScrollBar::Position() const { return m_hwnd != nullptr ? GetScrollPos(m_hwnd, SB_CTL) : 0; }
+
+void Win32ScrollBar::SetVisible(bool visible) { ShowChild(m_hwnd, visible); }
+
+int Win32ScrollBar::Scroll(int request) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_ALL;
+  if (m_hwnd == nullptr || !GetScrollInfo(m_hwnd, SB_CTL, &info)) return 0;
+  const int page = static_cast<int>(std::max<UINT>(info.nPage, 1));
+  const int last = std::max(info.nMin, info.nMax - page + 1);
+  int position = info.nPos;
+  switch (request) {
+    case SB_LINELEFT: position -= 1; break;
+    case SB_LINERIGHT: position += 1; break;
+    case SB_PAGELEFT: position -= page; break;
+    case SB_PAGERIGHT: position += page; break;
+    case SB_LEFT: position = info.nMin; break;
+    case SB_RIGHT: position = last; break;
+    // Scrolls while the thumb is dragged, not only where it is let go.
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: position = info.nTrackPos; break;
+    default: return info.nPos;
+  }
+  position = std::clamp(position, info.nMin, last);
+  SetScrollPos(m_hwnd, SB_CTL, position, TRUE);
+  return position;
+}
 
 Win32ListBox::Win32ListBox(HWND parent, int controlId, const Rect& bounds)
     : m_hwnd(CreateChild(parent, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, controlId,

@@ -196,6 +196,31 @@ std::optional<std::string> Win32Dialogs::ChooseExportFile(const std::string& pro
   return RunSettingsFileDialog(true, SettingsFileProposal(proposedName));
 }
 
+void Win32Dialogs::Warn(const std::string& caption, const std::string& text) {
+  MessageBoxW(GetActiveWindow(), DisplayText(text).c_str(), DisplayText(caption).c_str(),
+              MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
+}
+
+std::optional<std::string> Win32Dialogs::ChooseFile(const std::string& initial) {
+  FileNames names;
+  const std::wstring preset = Widen(initial);
+  if (preset.size() < names.buffer.size()) std::copy(preset.begin(), preset.end(), names.buffer.begin());
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = GetActiveWindow();
+  dialog.lpstrFilter = L"Any files (*.*)\0*.*\0";
+  dialog.lpstrFile = names.buffer.data();
+  dialog.nMaxFile = static_cast<DWORD>(names.buffer.size());
+  dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NODEREFERENCELINKS | OFN_HIDEREADONLY |
+                 OFN_ENABLEHOOK | OFN_ENABLESIZING;
+  dialog.lpfnHook = FileDialogHook;
+  dialog.lCustData = reinterpret_cast<LPARAM>(&names);
+  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  std::string path = Narrow(dialog.lpstrFile);
+  if (path.empty()) return std::nullopt;
+  return path;
+}
+
 void Win32Dialogs::ShowError(const std::string& message) {
   // MB_TOPMOST: the menu windows are always on top and would otherwise cover the box.
   MessageBoxW(GetActiveWindow(), DisplayText(message).c_str(), L"Tarnwick",

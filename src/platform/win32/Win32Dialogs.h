@@ -17,6 +17,8 @@ class Win32Dialogs final : public Dialogs {
   std::optional<std::string> ChooseSettingsFile(const std::string& initial) override;
   std::optional<std::string> ChooseMenuFileToImport() override;
   std::optional<std::string> ChooseExportFile(const std::string& proposedName) override;
+  void Warn(const std::string& caption, const std::string& text) override;
+  std::optional<std::string> ChooseFile(const std::string& initial) override;
 
  private:
   // The colour chooser's sixteen custom colours, kept for the run.

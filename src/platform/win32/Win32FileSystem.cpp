@@ -82,6 +82,10 @@ bool Win32FileSystem::FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool Win32FileSystem::FileOrFolderExists(const std::string& path) {
+  return GetFileAttributesW(ApiPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 std::optional<FileSystem::Handle> Win32FileSystem::CreateTempBeside(const std::string& targetPath,
                                                                     std::string& tempPath) {
   const std::string prefix =

@@ -9,6 +9,7 @@ class Win32FileSystem final : public FileSystem {
  public:
   std::optional<std::string> ReadWhole(const std::string& path) override;
   bool FileExists(const std::string& path) override;
+  bool FileOrFolderExists(const std::string& path) override;
   std::vector<FileInfo> FilesStartingWith(const std::string& pathPrefix) override;
   std::optional<Handle> CreateTempBeside(const std::string& targetPath,
                                          std::string& tempPath) override;

@@ -49,11 +49,26 @@ HICON FileInfoIcon(const std::wstring& path) {
   return info.hIcon;
 }
 
+constexpr int kPickerIconSize = 32;
+
+// Wine reports a missing file as 0xFFFFFFFF, Windows as 0.
+UINT IconCount(UINT extracted) { return extracted == UINT_MAX ? 0 : extracted; }
+
+// A 32 x 32 icon that is all mask: nothing shows.
+HICON BlankIcon() {
+  std::vector<BYTE> andMask(kPickerIconSize * kPickerIconSize / 8, 0xFF);
+  std::vector<BYTE> xorMask(andMask.size(), 0x00);
+  return CreateIcon(nullptr, kPickerIconSize, kPickerIconSize, 1, 1, andMask.data(), xorMask.data());
+}
+
 }  // namespace
 
 Win32Icons::Win32Icons(HINSTANCE module)
     : m_module(module),
-      m_list(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, kBuiltInCount, 16)) {
+      m_list(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, kBuiltInCount, 16)),
+      m_picker(ImageList_Create(kPickerIconSize, kPickerIconSize, ILC_COLOR32 | ILC_MASK, 8, 8)),
+      m_blank(BlankIcon()) {
+  if (m_picker) ImageList_SetBkColor(m_picker.Get(), CLR_NONE);
   if (!m_list) return;
   // CLR_NONE makes ILD_NORMAL draw through the mask instead of onto a background colour.
   ImageList_SetBkColor(m_list.Get(), CLR_NONE);
@@ -88,5 +103,61 @@ int Win32Icons::AddIcon(HICON icon) {
 }
 
 int Win32Icons::ImageCount() const { return m_list ? ImageList_GetImageCount(m_list.Get()) : 0; }
+
+}  // namespace tarnwick
+
+namespace tarnwick {
+
+int Win32Icons::CountFileIcons(const std::string& file) {
+  const std::wstring path = Widen(file);
+  if (path.empty()) return 0;
+  return static_cast<int>(IconCount(ExtractIconExW(path.c_str(), -1, nullptr, nullptr, 0)));
+}
+
+// The strip gets its cells at once and their pictures as they are shown. A cell is drawn only
+// once shown (the page shows the cells in view before it paints them), so what the grown list
+// holds before that is never seen.
+void Win32Icons::LoadPickerIcons(const std::string& file, int count) {
+  ClearPickerIcons();
+  if (!m_picker || count <= 0) return;
+  m_pickerFile = Widen(file);
+  m_pickerExtracted.assign(static_cast<size_t>(count), false);
+  if (!ImageList_SetImageCount(m_picker.Get(), static_cast<UINT>(count))) m_pickerExtracted.clear();
+}
+
+// One icon a call: Wine's ExtractIconExW, asked for several, reports them all but hands out only
+// the first.
+void Win32Icons::ShowPickerIcons(int first, int count) {
+  const int cells = static_cast<int>(m_pickerExtracted.size());
+  for (int i = std::max(first, 0); i < std::min(first + count, cells); ++i) {
+    if (m_pickerExtracted[static_cast<size_t>(i)]) continue;
+    m_pickerExtracted[static_cast<size_t>(i)] = true;
+    HICON large = nullptr;
+    const UINT extracted = IconCount(ExtractIconExW(m_pickerFile.c_str(), i, &large, nullptr, 1));
+    // After a failure the handle may hold garbage: only the count says there is an icon.
+    UniqueIcon icon(extracted != 0 ? large : nullptr);
+    ImageList_ReplaceIcon(m_picker.Get(), i, icon ? icon.Get() : m_blank.Get());
+  }
+}
+
+void Win32Icons::LoadPickerAssociatedIcon(const std::string& file) {
+  ClearPickerIcons();
+  const std::wstring path = Widen(file);
+  if (path.empty() || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+  UniqueIcon icon(ShellAssociatedIcon(m_module, path));
+  if (!icon) icon.Reset(FileInfoIcon(path));
+  AddPickerIcon(icon.Get());
+}
+
+void Win32Icons::ClearPickerIcons() {
+  m_pickerFile.clear();
+  m_pickerExtracted.clear();
+  if (m_picker) ImageList_RemoveAll(m_picker.Get());
+}
+
+void Win32Icons::AddPickerIcon(HICON icon) {
+  if (!m_picker) return;
+  if (icon == nullptr || ImageList_AddIcon(m_picker.Get(), icon) < 0) ImageList_AddIcon(m_picker.Get(), m_blank.Get());
+}
 
 }  // namespace tarnwick

@@ -4,7 +4,11 @@
 
 #include <commctrl.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/Icons.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/UniqueHandle.h"
 
 namespace tarnwick {
@@ -31,13 +35,26 @@ class Win32Icons final : public Icons {
   int AddFileIcon(const std::string& file, int iconIndex) override;
   int ImageCount() const override;
 
+  // The icon picker's 32 x 32 strip, one image per cell; a cell without an icon holds a blank.
+  int CountFileIcons(const std::string& file) override;
+  void LoadPickerIcons(const std::string& file, int count) override;
+  void ShowPickerIcons(int first, int count) override;
+  void LoadPickerAssociatedIcon(const std::string& file) override;
+  void ClearPickerIcons() override;
+
   HIMAGELIST ImageList() const { return m_list.Get(); }
+  HIMAGELIST PickerImageList() const { return m_picker.Get(); }
 
  private:
   int AddIcon(HICON icon);
+  void AddPickerIcon(HICON icon);
 
   HINSTANCE m_module;
   UniqueImageList m_list;
+  UniqueImageList m_picker;
+  UniqueIcon m_blank;  // the picture of a picker cell whose icon could not be had
+  std::wstring m_pickerFile;
+  std::vector<bool> m_pickerExtracted;  // per cell of the strip
 };
 
 }  // namespace tarnwick

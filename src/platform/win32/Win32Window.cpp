@@ -102,7 +102,7 @@ void Win32Window::Draw(const std::function<void(Canvas&)>& draw) {
   if (m_hwnd == nullptr) return;
   WindowDc dc(m_hwnd);
   if (!dc) return;
-  GdiCanvas canvas(dc.Get(), m_images);
+  GdiCanvas canvas(dc.Get(), m_images, GdiFontCache::Shared(), m_pickerImages);
   draw(canvas);
 }
 
@@ -136,10 +136,43 @@ void Win32Window::StopTimer(int timerId) {
   if (m_hwnd != nullptr) KillTimer(m_hwnd, static_cast<UINT_PTR>(timerId));
 }
 
-// A window with child controls takes the keys of a dialog (see the message loop).
+// A window with child controls takes the keys of a dialog (see the message loop), and its
+// painting leaves the controls' places to them.
 void Win32Window::BecomeControlParent() {
   const LONG_PTR style = GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE);
   if ((style & WS_EX_CONTROLPARENT) == 0) SetWindowLongPtrW(m_hwnd, GWL_EXSTYLE, style | WS_EX_CONTROLPARENT);
+  const LONG_PTR windowStyle = GetWindowLongPtrW(m_hwnd, GWL_STYLE);
+  if ((windowStyle & WS_CLIPCHILDREN) == 0) SetWindowLongPtrW(m_hwnd, GWL_STYLE, windowStyle | WS_CLIPCHILDREN);
+}
+
+ScrollBar& Win32Window::AddScrollBar(int controlId, const Rect& bounds) {
+  BecomeControlParent();
+  return *m_scrollBars.emplace_back(std::make_unique<Win32ScrollBar>(m_hwnd, controlId, bounds));
+}
+
+void Win32Window::OnScroll(HWND bar, int request) {
+  for (const auto& scrollBar : m_scrollBars) {
+    auto& ours = static_cast<Win32ScrollBar&>(*scrollBar);
+    if (ours.Handle() != bar) continue;
+    const int position = ours.Scroll(request);
+    Guarded([this, &ours, position] { m_events.FormScrolled(ours.ControlId(), position); });
+    return;
+  }
+}
+
+// Edit boxes show black (or their own colour of) text on white, read-only ones too, whose
+// default would be the dialog grey.
+HBRUSH Win32Window::EditColors(HDC dc, HWND box) {
+  for (const auto& editBox : m_editBoxes) {
+    const auto& ours = static_cast<const Win32EditBox&>(*editBox);
+    if (ours.Handle() != box) continue;
+    const std::optional<COLORREF> text = ours.TextColor();
+    if (!text) return nullptr;
+    ::SetTextColor(dc, *text);
+    SetBkColor(dc, RGB(255, 255, 255));
+    return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  }
+  return nullptr;
 }
 
 EditBox& Win32Window::AddEditBox(int controlId, const Rect& bounds) {
@@ -276,8 +309,32 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(wParam));
       return DefWindowProcW(m_hwnd, message, wParam, lParam);
+    case WM_HSCROLL:
+      if (lParam != 0) OnScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      if (HBRUSH brush = EditColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+        return reinterpret_cast<LRESULT>(brush);
+      }
+      return DefWindowProcW(m_hwnd, message, wParam, lParam);
+    case kEditKeyMessage:
+      Guarded([this, wParam, lParam] {
+        const int id = LOWORD(wParam);
+        const int key = static_cast<int>(lParam);
+        if (HIWORD(wParam) != 0) {
+          m_events.FormEditKeyDown(id, key);
+        } else {
+          m_events.FormEditKeyUp(id, key);
+        }
+      });
+      return 0;
     case WM_COMMAND:
       // From a control: lParam is its window. From the dialog keys: none, with IDOK or IDCANCEL.
+      if (lParam != 0 && HIWORD(wParam) == EN_CHANGE) {
+        Guarded([this, wParam] { m_events.FormEditChanged(LOWORD(wParam)); });
+        return 0;
+      }
       if (lParam != 0 && HIWORD(wParam) == LBN_SELCHANGE) {
         Guarded([this, wParam] { m_events.FormControlChanged(LOWORD(wParam)); });
         return 0;
@@ -384,14 +441,14 @@ void Win32Window::Paint() {
     if (bitmap) {
       SelectedObject selected(memory.Get(), bitmap.Get());
       {
-        GdiCanvas canvas(memory.Get(), m_images);
+        GdiCanvas canvas(memory.Get(), m_images, GdiFontCache::Shared(), m_pickerImages);
         error = Catch([this, &canvas] { m_events.FormPaint(canvas); });
       }
       const RECT& area = paint.rcPaint;
       BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory.Get(), area.left,
              area.top, SRCCOPY);
     } else {
-      GdiCanvas canvas(dc, m_images);
+      GdiCanvas canvas(dc, m_images, GdiFontCache::Shared(), m_pickerImages);
       error = Catch([this, &canvas] { m_events.FormPaint(canvas); });
     }
   }

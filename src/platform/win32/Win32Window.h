@@ -44,16 +44,18 @@ class Win32Window final : public Window {
   void StopTimer(int timerId) override;
   EditBox& AddEditBox(int controlId, const Rect& bounds) override;
   ListBox& AddListBox(int controlId, const Rect& bounds) override;
+  ScrollBar& AddScrollBar(int controlId, const Rect& bounds) override;
   void SetHints(const std::vector<Hint>& hints) override;
 
  private:
   friend class Win32WindowFactory;
 
-  Win32Window(WindowEvents& events, Dialogs& dialogs, HIMAGELIST images, bool mainWindow,
+  Win32Window(WindowEvents& events, Dialogs& dialogs, HIMAGELIST images, HIMAGELIST pickerImages, bool mainWindow,
               bool noActivate)
       : m_events(events),
         m_dialogs(dialogs),
         m_images(images),
+        m_pickerImages(pickerImages),
         m_mainWindow(mainWindow),
         m_noActivate(noActivate) {}
 
@@ -67,6 +69,9 @@ class Win32Window final : public Window {
   void OnTrayCallback(LPARAM mouseMessage);
   void OnDropFiles(HDROP drop);
   void BecomeControlParent();
+  void OnScroll(HWND bar, int request);
+  // The brush of an edit box's background, with its text colour set; null when not ours.
+  HBRUSH EditColors(HDC dc, HWND box);
 
   // Runs a handler; returns the text of an exception it threw.
   template <typename Handler>
@@ -79,6 +84,7 @@ class Win32Window final : public Window {
   WindowEvents& m_events;
   Dialogs& m_dialogs;
   HIMAGELIST m_images;  // the shared image list the canvases draw from; not owned, may be null
+  HIMAGELIST m_pickerImages;  // the icon picker's strip, likewise
   bool m_mainWindow;
   bool m_noActivate;  // a click must not take the focus from the user's application
   bool m_closed = false;
@@ -88,6 +94,7 @@ class Win32Window final : public Window {
   size_t m_hintCount = 0;
   std::vector<std::unique_ptr<EditBox>> m_editBoxes;
   std::vector<std::unique_ptr<ListBox>> m_listBoxes;
+  std::vector<std::unique_ptr<ScrollBar>> m_scrollBars;
 };
 
 }  // namespace tarnwick

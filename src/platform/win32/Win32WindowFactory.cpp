@@ -32,8 +32,8 @@ bool Register(const WNDCLASSEXW& windowClass) {
 
 }  // namespace
 
-Win32WindowFactory::Win32WindowFactory(Dialogs& dialogs, HIMAGELIST images)
-    : m_dialogs(dialogs), m_images(images), m_instance(GetModuleHandleW(nullptr)) {}
+Win32WindowFactory::Win32WindowFactory(Dialogs& dialogs, HIMAGELIST images, HIMAGELIST pickerImages)
+    : m_dialogs(dialogs), m_images(images), m_pickerImages(pickerImages), m_instance(GetModuleHandleW(nullptr)) {}
 
 std::unique_ptr<Window> Win32WindowFactory::Create(const WindowSpec& spec, WindowEvents& events) {
   const std::wstring className = Widen(spec.className);
@@ -44,7 +44,7 @@ std::unique_ptr<Window> Win32WindowFactory::Create(const WindowSpec& spec, Windo
   // A click on a topmost tool window (a menu) must leave the user's application active.
   const bool noActivate = spec.topmost && spec.toolWindow;
   std::unique_ptr<Win32Window> window(
-      new Win32Window(events, m_dialogs, m_images, spec.mainWindow, noActivate));
+      new Win32Window(events, m_dialogs, m_images, m_pickerImages, spec.mainWindow, noActivate));
   const Rect& b = spec.bounds;
   if (CreateWindowExW(exStyle, className.c_str(), Widen(spec.title).c_str(), WS_POPUP, b.left,
                       b.top, b.Width(), b.Height(), owner, nullptr, m_instance,

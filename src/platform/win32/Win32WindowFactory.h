@@ -20,8 +20,9 @@ namespace tarnwick {
 class Win32WindowFactory final : public WindowFactory {
  public:
   // dialogs shows the exceptions that escape the windows' event handlers; images is the shared
-  // image list the windows' canvases draw pictures from (not owned; null draws none).
-  Win32WindowFactory(Dialogs& dialogs, HIMAGELIST images);
+  // image list the windows' canvases draw pictures from, pickerImages the icon picker's strip
+  // (neither owned; null draws none).
+  Win32WindowFactory(Dialogs& dialogs, HIMAGELIST images, HIMAGELIST pickerImages = nullptr);
 
   // Throws std::runtime_error when the class or the window cannot be created.
   std::unique_ptr<Window> Create(const WindowSpec& spec, WindowEvents& events) override;
@@ -32,6 +33,7 @@ class Win32WindowFactory final : public WindowFactory {
 
   Dialogs& m_dialogs;
   HIMAGELIST m_images;
+  HIMAGELIST m_pickerImages;
   HINSTANCE m_instance;
   std::set<std::wstring> m_registered;
   UniqueHwnd m_owner;

@@ -267,13 +267,15 @@ TEST_F(OptionsWindowTest, ARefusedItemEditStopsApply) {
   options->ShowPage(OptionsPage::Display);
   fake.dialogs.chosenColor = kYellow;
   options->FormMouseDown(MouseButton::Left, {8 + 370, 40 + 90});
-  bool refuse = true;
-  options->SetItemEditorCommit([&] { return !refuse; });
+  // A free cell given a program file and no description: the editor refuses to store it.
+  options->EditCell({0, 1, 0});
+  OptionsWindow().editBoxes.at(MenuItemPage::kProgramFile)->Type("C:\\a.exe");
   options->ApplyOptions();
+  EXPECT_EQ(fake.dialogs.warnings, std::vector<std::string>{"Warning: Description is missing."});
   EXPECT_TRUE(OptionsWindow().visible);
   EXPECT_EQ(Options().Text, kWhite);
   EXPECT_EQ(Table().At(0).ItemColor, kWhite);
-  refuse = false;
+  OptionsWindow().editBoxes.at(MenuItemPage::kDescription)->Type("A");
   options->ApplyOptions();
   EXPECT_FALSE(OptionsWindow().visible);
   EXPECT_EQ(Table().At(0).ItemColor, kYellow);
