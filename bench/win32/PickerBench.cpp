@@ -26,6 +26,7 @@
 #include "platform/win32/Win32Shortcuts.h"
 #include "platform/win32/Win32Tray.h"
 #include "platform/win32/Win32WindowFactory.h"
+#include "win32/QuietForms.h"
 
 namespace tarnwick::bench {
 namespace {
@@ -47,19 +48,10 @@ class FolderHost final : public ApplicationHost {
   std::string m_folder;
 };
 
-class PrintedDialogs final : public Dialogs {
+class PrintedDialogs final : public NoDialogs {
  public:
   void ShowError(const std::string& message) override { std::fprintf(stderr, "error: %s\n", message.c_str()); }
   void LogError(const std::string& message) override { ShowError(message); }
-  bool Confirm(const std::string&, const std::string&) override { return false; }
-  std::vector<std::string> ChooseFiles() override { return {}; }
-  std::optional<Color> PickColor(Color) override { return std::nullopt; }
-  std::optional<FontSpec> PickFont(const FontSpec&) override { return std::nullopt; }
-  std::optional<std::string> ChooseSettingsFile(const std::string&) override { return std::nullopt; }
-  void Warn(const std::string&, const std::string& text) override { ShowError(text); }
-  std::optional<std::string> ChooseFile(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> ChooseMenuFileToImport() override { return std::nullopt; }
-  std::optional<std::string> ChooseExportFile(const std::string&) override { return std::nullopt; }
 };
 
 double Milliseconds(Clock::duration duration) { return std::chrono::duration<double, std::milli>(duration).count(); }

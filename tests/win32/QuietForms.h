@@ -7,8 +7,9 @@
 
 namespace tarnwick {
 
-// An error display that shows nothing, so a test never blocks on a box.
-class NoDialogs final : public Dialogs {
+// An error display that shows nothing and dialogs that are cancelled, so a test never blocks on
+// a box. Tests and benchmarks that want the errors override the first two.
+class NoDialogs : public Dialogs {
  public:
   void ShowError(const std::string&) override {}
   void LogError(const std::string&) override {}
@@ -19,7 +20,7 @@ class NoDialogs final : public Dialogs {
   std::optional<std::string> ChooseSettingsFile(const std::string&) override { return std::nullopt; }
   std::optional<std::string> ChooseMenuFileToImport() override { return std::nullopt; }
   std::optional<std::string> ChooseExportFile(const std::string&) override { return std::nullopt; }
-  void Warn(const std::string&, const std::string&) override {}
+  void Warn(const std::string& caption, const std::string& text) override { ShowError(caption + ": " + text); }
   std::optional<std::string> ChooseFile(const std::string&) override { return std::nullopt; }
 };
 

@@ -16,6 +16,7 @@
 #include "platform/win32/Win32Tray.h"
 #include "platform/win32/Win32Controls.h"
 #include "platform/win32/Win32WindowFactory.h"
+#include "win32/QuietForms.h"
 #include "win32/MessagePump.h"
 
 namespace tarnwick {
@@ -24,19 +25,10 @@ namespace {
 using test::PumpFor;
 using test::PumpUntil;
 
-class RecordingDialogs final : public Dialogs {
+class RecordingDialogs final : public NoDialogs {
  public:
   void ShowError(const std::string& message) override { errors.push_back(message); }
   void LogError(const std::string& message) override { errors.push_back(message); }
-  bool Confirm(const std::string&, const std::string&) override { return false; }
-  std::vector<std::string> ChooseFiles() override { return {}; }
-  std::optional<Color> PickColor(Color) override { return std::nullopt; }
-  std::optional<FontSpec> PickFont(const FontSpec&) override { return std::nullopt; }
-  std::optional<std::string> ChooseSettingsFile(const std::string&) override { return std::nullopt; }
-  std::optional<std::string> ChooseMenuFileToImport() override { return std::nullopt; }
-  std::optional<std::string> ChooseExportFile(const std::string&) override { return std::nullopt; }
-  void Warn(const std::string&, const std::string&) override {}
-  std::optional<std::string> ChooseFile(const std::string&) override { return std::nullopt; }
   std::vector<std::string> errors;
 };
 

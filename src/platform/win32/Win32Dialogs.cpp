@@ -87,26 +87,33 @@ std::wstring SettingsFileProposal(const std::string& name) {
   return proposal;
 }
 
-// One *.ini file in the open or the save dialog, the name box preset; nullopt when cancelled.
-std::optional<std::string> RunSettingsFileDialog(bool save, const std::wstring& preset) {
+constexpr const wchar_t* kAnyFilesFilter = L"Any files (*.*)\0*.*\0";
+
+enum class FileDialog { Open, Save };
+
+// One file in the open or the save dialog, the name box preset; nullopt when cancelled. An open
+// dialog takes only an existing file; a save dialog adds the filter's extension and asks
+// before overwriting.
+std::optional<std::string> RunSingleFileDialog(FileDialog kind, const wchar_t* filter, const wchar_t* extension,
+                                               const std::wstring& preset, DWORD extraFlags = 0) {
   FileNames names;
   if (preset.size() < names.buffer.size()) std::copy(preset.begin(), preset.end(), names.buffer.begin());
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = GetActiveWindow();
-  dialog.lpstrFilter = kSettingsFilter;
+  dialog.lpstrFilter = filter;
   dialog.lpstrFile = names.buffer.data();
   dialog.nMaxFile = static_cast<DWORD>(names.buffer.size());
-  dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLEHOOK | OFN_ENABLESIZING;
-  if (save) {
+  dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLEHOOK | OFN_ENABLESIZING | extraFlags;
+  if (kind == FileDialog::Save) {
     dialog.Flags |= OFN_OVERWRITEPROMPT;
-    dialog.lpstrDefExt = L"ini";
+    dialog.lpstrDefExt = extension;
   } else {
     dialog.Flags |= OFN_FILEMUSTEXIST;
   }
   dialog.lpfnHook = FileDialogHook;
   dialog.lCustData = reinterpret_cast<LPARAM>(&names);
-  if (!(save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
+  if (!(kind == FileDialog::Save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog))) return std::nullopt;
   std::string path = Narrow(dialog.lpstrFile);
   if (path.empty()) return std::nullopt;
   return path;
@@ -124,7 +131,7 @@ std::vector<std::string> Win32Dialogs::ChooseFiles() {
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = nullptr;
-  dialog.lpstrFilter = L"Any files (*.*)\0*.*\0";
+  dialog.lpstrFilter = kAnyFilesFilter;
   dialog.lpstrFile = names.buffer.data();
   dialog.nMaxFile = static_cast<DWORD>(names.buffer.size());
   dialog.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST |
@@ -171,29 +178,15 @@ std::optional<FontSpec> Win32Dialogs::PickFont(const FontSpec& initial) {
 }
 
 std::optional<std::string> Win32Dialogs::ChooseSettingsFile(const std::string& initial) {
-  FileNames names;
-  const std::wstring preset = Widen(initial);
-  if (preset.size() < names.buffer.size()) std::copy(preset.begin(), preset.end(), names.buffer.begin());
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = GetActiveWindow();
-  dialog.lpstrFilter = L"Tarnwick Settings (*.ini)\0*.ini\0";
-  dialog.lpstrFile = names.buffer.data();
-  dialog.nMaxFile = static_cast<DWORD>(names.buffer.size());
-  dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLEHOOK |
-                 OFN_ENABLESIZING;
-  dialog.lpfnHook = FileDialogHook;
-  dialog.lCustData = reinterpret_cast<LPARAM>(&names);
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-  std::string path = Narrow(dialog.lpstrFile);
-  if (path.empty()) return std::nullopt;
-  return path;
+  return RunSingleFileDialog(FileDialog::Open, kSettingsFilter, nullptr, Widen(initial));
 }
 
-std::optional<std::string> Win32Dialogs::ChooseMenuFileToImport() { return RunSettingsFileDialog(false, L""); }
+std::optional<std::string> Win32Dialogs::ChooseMenuFileToImport() {
+  return RunSingleFileDialog(FileDialog::Open, kSettingsFilter, nullptr, L"");
+}
 
 std::optional<std::string> Win32Dialogs::ChooseExportFile(const std::string& proposedName) {
-  return RunSettingsFileDialog(true, SettingsFileProposal(proposedName));
+  return RunSingleFileDialog(FileDialog::Save, kSettingsFilter, L"ini", SettingsFileProposal(proposedName));
 }
 
 void Win32Dialogs::Warn(const std::string& caption, const std::string& text) {
@@ -201,24 +194,9 @@ void Win32Dialogs::Warn(const std::string& caption, const std::string& text) {
               MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
+// Shortcut files are chosen as themselves, not followed to their targets.
 std::optional<std::string> Win32Dialogs::ChooseFile(const std::string& initial) {
-  FileNames names;
-  const std::wstring preset = Widen(initial);
-  if (preset.size() < names.buffer.size()) std::copy(preset.begin(), preset.end(), names.buffer.begin());
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = GetActiveWindow();
-  dialog.lpstrFilter = L"Any files (*.*)\0*.*\0";
-  dialog.lpstrFile = names.buffer.data();
-  dialog.nMaxFile = static_cast<DWORD>(names.buffer.size());
-  dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NODEREFERENCELINKS | OFN_HIDEREADONLY |
-                 OFN_ENABLEHOOK | OFN_ENABLESIZING;
-  dialog.lpfnHook = FileDialogHook;
-  dialog.lCustData = reinterpret_cast<LPARAM>(&names);
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
-  std::string path = Narrow(dialog.lpstrFile);
-  if (path.empty()) return std::nullopt;
-  return path;
+  return RunSingleFileDialog(FileDialog::Open, kAnyFilesFilter, nullptr, Widen(initial), OFN_NODEREFERENCELINKS);
 }
 
 void Win32Dialogs::ShowError(const std::string& message) {
