@@ -34,56 +34,18 @@
 #include "menuwindow/SharedIcons.h"
 #include "menuwindow/TTarnwick.h"
 #include "fakes/QuietItemServices.h"
-#include "platform/win32/GdiTextMeasure.h"
 #include "platform/win32/Unicode.h"
-#include "platform/win32/Win32AnsiCodePage.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Hotkeys.h"
 #include "platform/win32/Win32Icons.h"
-#include "platform/win32/Win32Screen.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32Shortcuts.h"
-#include "platform/win32/Win32Tray.h"
-#include "platform/win32/Win32WindowFactory.h"
-#include "win32/QuietForms.h"
 #include "storage/Configuration.h"
 #include "storage/IniFile.h"
+#include "Win32BenchPlatform.h"
 
 namespace tarnwick::bench {
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 constexpr int kPrograms = 20;
-
-// The scratch folder stands in for the executable's folder, where Tarnwick.ini is read.
-class FolderHost final : public ApplicationHost {
- public:
-  explicit FolderHost(std::string folder) : m_folder(std::move(folder)) {}
-  bool AnotherInstanceRunning() override { return false; }
-  std::string ExecutablePath() override { return m_folder + "Tarnwick.exe"; }
-  std::string ExecutableFolder() override { return m_folder; }
-  void RunMessageLoop() override {}
-
- private:
-  std::string m_folder;
-};
-
-class PrintedDialogs final : public NoDialogs {
- public:
-  void ShowError(const std::string& message) override { std::fprintf(stderr, "error: %s\n", message.c_str()); }
-  void LogError(const std::string& message) override { ShowError(message); }
-};
-
-double Milliseconds(Clock::duration duration) {
-  return std::chrono::duration<double, std::milli>(duration).count();
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 void PumpMessages() {
   MSG msg;
@@ -120,28 +82,6 @@ std::string Configuration(const std::vector<std::string>& programs, int columns,
   }
   return ini;
 }
-
-// The program's platform objects, fresh for each run (a new image list among them).
-struct Win32Platform {
-  explicit Win32Platform(const std::string& folder) : host(folder) {}
-
-  FolderHost host;
-  Win32FileSystem files;
-  Win32AnsiCodePage codePage;
-  PrintedDialogs dialogs;
-  Win32Icons icons;
-  Win32WindowFactory windows{dialogs, icons.ImageList()};
-  Win32Screen screen;
-  Win32Hotkeys hotkeys;
-  GdiTextMeasure measure;
-  Win32Shell shell;
-  Win32Tray tray;
-  Win32Shortcuts shortcuts;
-  // The benchmark never touches the user's log-on list.
-  fakes::FakeRunList runList;
-  Platform platform{host, files, codePage, dialogs, windows, screen, hotkeys, icons, measure, shell, tray, shortcuts,
-                    runList};
-};
 
 struct LoadResult {
   double milliseconds;

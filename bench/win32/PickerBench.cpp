@@ -15,51 +15,15 @@
 #include "fakes/FakePlatform.h"
 #include "fakes/QuietItemServices.h"
 #include "options/ItemEditor.h"
-#include "platform/win32/GdiTextMeasure.h"
 #include "platform/win32/Unicode.h"
-#include "platform/win32/Win32AnsiCodePage.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Hotkeys.h"
-#include "platform/win32/Win32Icons.h"
-#include "platform/win32/Win32Screen.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32Shortcuts.h"
-#include "platform/win32/Win32Tray.h"
-#include "platform/win32/Win32WindowFactory.h"
-#include "win32/QuietForms.h"
+#include "Win32BenchPlatform.h"
 
 namespace tarnwick::bench {
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 constexpr int kRuns = 15;
-
-class FolderHost final : public ApplicationHost {
- public:
-  explicit FolderHost(std::string folder) : m_folder(std::move(folder)) {}
-  bool AnotherInstanceRunning() override { return false; }
-  std::string ExecutablePath() override { return m_folder + "Tarnwick.exe"; }
-  std::string ExecutableFolder() override { return m_folder; }
-  void RunMessageLoop() override {}
-
- private:
-  std::string m_folder;
-};
-
-class PrintedDialogs final : public NoDialogs {
- public:
-  void ShowError(const std::string& message) override { std::fprintf(stderr, "error: %s\n", message.c_str()); }
-  void LogError(const std::string& message) override { ShowError(message); }
-};
-
-double Milliseconds(Clock::duration duration) { return std::chrono::duration<double, std::milli>(duration).count(); }
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 int Run() {
   wchar_t self[MAX_PATH] = {};
@@ -75,21 +39,9 @@ int Run() {
     std::fclose(file);
   }
 
-  FolderHost host(Narrow(folder.wstring()) + "\\");
-  Win32FileSystem files;
-  Win32AnsiCodePage codePage;
-  PrintedDialogs dialogs;
-  Win32Icons icons;
-  Win32WindowFactory windows{dialogs, icons.ImageList(), icons.PickerImageList()};
-  Win32Screen screen;
-  Win32Hotkeys hotkeys;
-  GdiTextMeasure measure;
-  Win32Shell shell;
-  Win32Tray tray;
-  Win32Shortcuts shortcuts;
-  fakes::FakeRunList runList;
-  Platform platform{host, files, codePage, dialogs, windows, screen, hotkeys, icons, measure, shell, tray, shortcuts,
-                    runList};
+  Win32Platform win32(Narrow(folder.wstring()) + "\\");
+  Win32Icons& icons = win32.icons;
+  Platform& platform = win32.platform;
   fakes::AcceptingHotkeys binder;
   Session session(platform, binder);
   session.Load();
