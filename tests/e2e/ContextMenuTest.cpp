@@ -17,7 +17,6 @@ namespace {
 constexpr const wchar_t* kMenuWindowClass = L"TTarnwick";
 constexpr const wchar_t* kContextMenuClass = L"TAMenu";
 constexpr const wchar_t* kAddSpecialClass = L"TAddSpecial";
-constexpr COLORREF kHighlight = 0x800000;  // the default colour of the entry under the cursor
 // The first file dialog of a Wine prefix sets up the shell's folders, which takes seconds on a
 // loaded machine.
 constexpr Milliseconds kFileDialogTimeout = 30s;
@@ -62,8 +61,7 @@ protected:
         // top-left frame pixel drawn), as moving the cursor over it needs.
         const auto poppedUp = [&] {
             const RECT r = WindowRect(m_menu);
-            return IsShown(m_menu) && r.right == screen.cx && r.bottom == screen.cy && r.bottom - r.top > 1 &&
-                   ScreenPixel(r.left, r.top) == 0xAFAFAF;
+            return r.right == screen.cx && r.bottom == screen.cy && IsOnScreen(m_menu);
         };
         if (!WaitUntil(poppedUp, 2s)) {
             ADD_FAILURE() << "the menu did not pop up";
@@ -80,30 +78,11 @@ protected:
         const bool painted = WaitUntil(
             [&] {
                 context = m_app->Window(kContextMenuClass);
-                if (context == nullptr || !IsShown(context)) return false;
-                const RECT r = WindowRect(context);
-                return r.bottom - r.top > 1 && ScreenPixel(r.left, r.top) == 0xAFAFAF;
+                return context != nullptr && IsOnScreen(context);
             },
             2s, 1ms);
         m_openedAfter = std::chrono::duration_cast<Milliseconds>(std::chrono::steady_clock::now() - clicked);
         return painted ? context : nullptr;
-    }
-
-    // Moves onto entry `index` until it is highlighted (the menu has seen the move: a click
-    // before any move runs nothing), and clicks it. A move onto the very point the cursor was
-    // warped to may reach no window under Wine, so the cursor goes on moving within the entry,
-    // as a hand on a mouse does.
-    static void Choose(HWND context, int index) {
-        const RECT r = WindowRect(context);
-        const int y = r.top + 20 * index + 10;
-        const auto highlighted = [&] { return ScreenPixel(r.right - 6, y) == kHighlight; };
-        bool hot = false;
-        for (int x = r.left + 40; !hot && x < r.left + 70; x += 10) {
-            PushCursorTo(x, y, context);
-            hot = WaitUntil(highlighted, 1s);
-        }
-        EXPECT_TRUE(hot) << "entry " << index << " is not highlighted";
-        ClickLeftButton();
     }
 
     // The program's message box or file dialog once it is shown, or nullptr.
@@ -135,7 +114,7 @@ protected:
     }
 
     std::string SaveAndRead(HWND context) {
-        Choose(context, 11);  // Save
+        ChooseContextEntry(context, 11);  // Save
         std::optional<std::string> ini;
         // Every save writes the "Language" key, which the file written by the test lacks.
         WaitUntil([&] { return (ini = ReadIni()).has_value() && ini->find("\r\nLanguage=") != std::string::npos; }, 5s);
@@ -175,7 +154,7 @@ TEST_F(ContextMenuTest, ARightClickOpensTheCommandsAtTheCursor) {
 TEST_F(ContextMenuTest, RemoveAfterOkTakesTheItemOutAndSaveWritesTheFileWithoutIt) {
     HWND context = OpenOnRow(1);
     ASSERT_NE(context, nullptr);
-    Choose(context, kRemove);
+    ChooseContextEntry(context, kRemove);
     ASSERT_TRUE(AnswerOk()) << "no confirmation box";
     context = PopUpAndRightClick(0);
     ASSERT_NE(context, nullptr);
@@ -188,7 +167,7 @@ TEST_F(ContextMenuTest, AddColumnWidensTheMenu) {
     HWND context = OpenOnRow(0);
     ASSERT_NE(context, nullptr);
     const LONG before = WindowRect(m_menu).right - WindowRect(m_menu).left;
-    Choose(context, kAddColumn);
+    ChooseContextEntry(context, kAddColumn);
     EXPECT_TRUE(WaitUntil([&] { return WindowRect(m_menu).right - WindowRect(m_menu).left == before + 102; }, 2s))
         << "width " << WindowRect(m_menu).right - WindowRect(m_menu).left << ", was " << before;
 }
@@ -196,14 +175,14 @@ TEST_F(ContextMenuTest, AddColumnWidensTheMenu) {
 TEST_F(ContextMenuTest, LockKeepsTheMenuShownAfterTheCursorLeaves) {
     HWND context = OpenOnRow(0);
     ASSERT_NE(context, nullptr);
-    Choose(context, kLock);
+    ChooseContextEntry(context, kLock);
     ExpectTheMenuStaysAfterTheCursorLeaves();
 }
 
 TEST_F(ContextMenuTest, AddSpecialSeparatorIsAddedAndSaved) {
     HWND context = OpenOnRow(1);
     ASSERT_NE(context, nullptr);
-    Choose(context, kAddSpecial);
+    ChooseContextEntry(context, kAddSpecial);
     HWND dialog = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (dialog = m_app->Window(kAddSpecialClass)) != nullptr && IsShown(dialog); },
                           2s));
@@ -229,21 +208,6 @@ TEST_F(ContextMenuTest, AddSpecialSeparatorIsAddedAndSaved) {
     EXPECT_NE(section.find("\r\nColumn=0\r\nRow=2\r\nType=0"), std::string::npos) << "above B, in row 2: " << section;
 }
 
-void PressKeys(std::initializer_list<WORD> keys) {
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        // With its scan code, so that the key also types its character.
-        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-        inputs.push_back(input);
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 // Types text as the keyboard would, character by character.
 void TypeText(const std::wstring& text) {
     std::vector<INPUT> inputs;
@@ -264,7 +228,7 @@ void TypeText(const std::wstring& text) {
 TEST_F(ContextMenuTest, TheAddSpecialDialogTakesEnterAndEsc) {
     HWND context = OpenOnRow(2);
     ASSERT_NE(context, nullptr);
-    Choose(context, kAddSpecial);
+    ChooseContextEntry(context, kAddSpecial);
     HWND dialog = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (dialog = m_app->Window(kAddSpecialClass)) != nullptr && IsShown(dialog); },
                           2s));
@@ -290,7 +254,7 @@ TEST_F(ContextMenuTest, TheAddSpecialDialogTakesEnterAndEsc) {
 
     context = PopUpAndRightClick(0);
     ASSERT_NE(context, nullptr);
-    Choose(context, kAddSpecial);
+    ChooseContextEntry(context, kAddSpecial);
     ASSERT_TRUE(WaitUntil([&] { return IsShown(dialog) && GetForegroundWindow() == dialog; }, 2s));
     PressKeys({VK_ESCAPE});
     ASSERT_TRUE(WaitUntil([&] { return !IsShown(dialog); }, 2s)) << "Esc closes";
@@ -307,7 +271,7 @@ TEST_F(ContextMenuTest, AddTakesAFileFromTheFileDialogIntoTheClickedCell) {
     ASSERT_NE(context, nullptr);
     const std::filesystem::path file = Folder() / L"notes.txt";
     ASSERT_TRUE(WriteFileBytes(file, "notes"));
-    Choose(context, 0);  // Add
+    ChooseContextEntry(context, 0);  // Add
     HWND dialog = WaitForDialog(kFileDialogTimeout);
     ASSERT_NE(dialog, nullptr) << "no file dialog";
     // The user types the file's path and presses Enter (the default button).
@@ -339,7 +303,7 @@ TEST_F(ContextMenuTest, AddTakesManyFilesAtOnce) {
     ASSERT_GT(typed.size(), 32u * 1024u);
     HWND context = OpenOnRow(2);
     ASSERT_NE(context, nullptr);
-    Choose(context, 0);  // Add
+    ChooseContextEntry(context, 0);  // Add
     HWND dialog = WaitForDialog(kFileDialogTimeout);
     ASSERT_NE(dialog, nullptr) << "no file dialog";
     // Into the folder first (a folder typed and confirmed opens it), then every name at once.
@@ -388,7 +352,7 @@ TEST_F(ContextMenuTest, ALanguageFileGivesTheCommandsTheirCaptions) {
     ASSERT_NE(context, nullptr);
     EXPECT_NE(CaptionPixels(context), english) << "the caption of Add is not the English one";
     // The translation says "Lock" in its own words; the entry still locks.
-    Choose(context, kLock);
+    ChooseContextEntry(context, kLock);
     ExpectTheMenuStaysAfterTheCursorLeaves();
 }
 
@@ -396,7 +360,7 @@ TEST_F(ContextMenuTest, DisableShowsTheTrayIcon) {
     HWND context = OpenOnRow(0);
     ASSERT_NE(context, nullptr);
     const size_t before = test::WineTrayIcons().size();
-    Choose(context, kDisable);
+    ChooseContextEntry(context, kDisable);
     EXPECT_TRUE(WaitUntil([&] { return test::WineTrayIcons().size() == before + 1; }, 2s));
     EXPECT_TRUE(WaitUntil([&] { return !IsShown(m_menu); }, 2s)) << "the menu hides";
 }
@@ -404,11 +368,11 @@ TEST_F(ContextMenuTest, DisableShowsTheTrayIcon) {
 TEST_F(ContextMenuTest, ExitWithAutosaveSavesTheEdits) {
     HWND context = OpenOnRow(1, true);
     ASSERT_NE(context, nullptr);
-    Choose(context, kRemove);
+    ChooseContextEntry(context, kRemove);
     ASSERT_TRUE(AnswerOk());
     context = PopUpAndRightClick(0);
     ASSERT_NE(context, nullptr);
-    Choose(context, kExit);
+    ChooseContextEntry(context, kExit);
     EXPECT_EQ(m_app->WaitForExit(), std::optional<DWORD>(0));
     const std::string ini = ReadIni().value_or("");
     EXPECT_TRUE(HasSection(ini, "A")) << ini;
@@ -435,7 +399,7 @@ protected:
     HWND OpenOptions() {
         HWND context = OpenOnRow(1, true);
         if (context == nullptr) return nullptr;
-        Choose(context, kOptions);
+        ChooseContextEntry(context, kOptions);
         HWND options = m_app->WaitForWindow(kOptionsWindowClass);
         if (options == nullptr || !WaitUntil([&] { return IsShown(options); }, 2s)) return nullptr;
         m_options = WindowRect(options);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <thread>
 #include <utility>
 
@@ -231,6 +232,47 @@ void ClickButton(DWORD down, DWORD up) {
 void ClickLeftButton() { ClickButton(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); }
 
 void ClickRightButton() { ClickButton(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
+
+void PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+        inputs.push_back(input);
+    }
+    for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *it;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(*it, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+bool IsOnScreen(HWND window) {
+    constexpr COLORREF kFrameLight = 0xAFAFAF;  // the top-left frame pixel of every pop-up
+    if (!IsShown(window)) return false;
+    const RECT r = WindowRect(window);
+    return r.bottom - r.top > 1 && ScreenPixel(r.left, r.top) == kFrameLight;
+}
+
+void ChooseContextEntry(HWND context, int index) {
+    constexpr COLORREF kHighlight = 0x800000;  // the default colour of the entry under the cursor
+    const RECT r = WindowRect(context);
+    const int y = r.top + 20 * index + 10;
+    const auto highlighted = [&] { return ScreenPixel(r.right - 6, y) == kHighlight; };
+    bool hot = false;
+    for (int x = r.left + 40; !hot && x < r.left + 70; x += 10) {
+        PushCursorTo(x, y, context);
+        hot = WaitUntil(highlighted, 1s);
+    }
+    EXPECT_TRUE(hot) << "entry " << index << " is not highlighted";
+    ClickLeftButton();
+}
 
 fs::path LaunchProbePath() {
     wchar_t buffer[MAX_PATH];

@@ -29,6 +29,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -96,6 +97,20 @@ bool PushCursorTo(int x, int y, HWND target = nullptr);
 // Presses and releases the left button where the cursor is.
 void ClickLeftButton();
 void ClickRightButton();
+// Presses the keys down in order and releases them in reverse, as SendInput events with their
+// scan codes, so that a key also types its character. Wine turns a chord into a hotkey message
+// whichever window has the focus.
+void PressKeys(std::initializer_list<WORD> keys);
+
+// A pop-up of Tarnwick (a menu, the context menu, the options window) is on the screen: shown,
+// more than the one-pixel resting window, and its top-left frame pixel drawn, as a cursor move
+// over it needs.
+bool IsOnScreen(HWND window);
+// Moves onto entry `index` of the context menu until it is highlighted (the menu has seen the
+// move: a click before any move runs nothing), and clicks it. A move onto the very point the
+// cursor was warped to may reach no window under Wine, so the cursor goes on moving within the
+// entry, as a hand on a mouse does.
+void ChooseContextEntry(HWND context, int index);
 
 // The stand-in program that records how it was started (tarnwick_launch_probe.exe, beside this
 // test program). A copy at dir\name.exe writes dir\name.txt when it runs.

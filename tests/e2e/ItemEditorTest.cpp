@@ -13,7 +13,6 @@ namespace fs = std::filesystem;
 
 constexpr const wchar_t* kMenuWindowClass = L"TTarnwick";
 constexpr const wchar_t* kContextMenuClass = L"TAMenu";
-constexpr COLORREF kHighlight = 0x800000;  // the default colour of the entry under the cursor
 // Entries on a cell of a one-column, three-row menu: Add, Add Special, Add Column, Remove,
 // Remove Row, Properties, ...
 constexpr int kProperties = 5;
@@ -57,25 +56,6 @@ std::wstring TextOf(HWND box) {
     return text;
 }
 
-// Presses the keys down in order and releases them in reverse, as SendInput events.
-void PressKeys(const std::vector<WORD>& keys) {
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-    }
-    for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *it;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 class ItemEditorTest : public TarnwickE2eTest {
 protected:
     // Starts Tarnwick with the items, pops the menu up, and runs "Properties" on the cell of
@@ -94,8 +74,7 @@ protected:
         EXPECT_TRUE(PushCursorTo(screen.cx - 1, screen.cy - 1));
         const auto poppedUp = [&] {
             const RECT r = WindowRect(m_menu);
-            return IsShown(m_menu) && r.right == screen.cx && r.bottom == screen.cy && r.bottom - r.top > 1 &&
-                   ScreenPixel(r.left, r.top) == 0xAFAFAF;
+            return r.right == screen.cx && r.bottom == screen.cy && IsOnScreen(m_menu);
         };
         if (!WaitUntil(poppedUp, 2s)) {
             ADD_FAILURE() << "the menu did not pop up";
@@ -109,34 +88,18 @@ protected:
         const bool painted = WaitUntil(
             [&] {
                 context = m_app->Window(kContextMenuClass);
-                if (context == nullptr || !IsShown(context)) return false;
-                const RECT r = WindowRect(context);
-                return r.bottom - r.top > 1 && ScreenPixel(r.left, r.top) == 0xAFAFAF;
+                return context != nullptr && IsOnScreen(context);
             },
             2s);
         if (!painted) {
             ADD_FAILURE() << "the context menu did not open";
             return nullptr;
         }
-        Choose(context, kProperties);
+        ChooseContextEntry(context, kProperties);
         HWND options = m_app->WaitForWindow(kOptionsWindowClass);
         if (options == nullptr || !WaitUntil([&] { return IsShown(options); }, 2s)) return nullptr;
         m_options = options;
         return options;
-    }
-
-    // Moves onto an entry until it is highlighted, and clicks it.
-    static void Choose(HWND context, int index) {
-        const RECT r = WindowRect(context);
-        const int y = r.top + 20 * index + 10;
-        const auto highlighted = [&] { return ScreenPixel(r.right - 6, y) == kHighlight; };
-        bool hot = false;
-        for (int x = r.left + 40; !hot && x < r.left + 70; x += 10) {
-            PushCursorTo(x, y, context);
-            hot = WaitUntil(highlighted, 1s);
-        }
-        EXPECT_TRUE(hot) << "entry " << index << " is not highlighted";
-        ClickLeftButton();
     }
 
     void ClickAt(POINT client) {

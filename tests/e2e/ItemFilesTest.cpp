@@ -88,26 +88,6 @@ bool PostDrop(const TarnwickProcess& app, HWND window, POINT client, const std::
            written == block.size() && PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
 }
 
-// Presses the keys down in order and releases them in reverse, as SendInput events: Wine turns
-// them into hotkey messages whichever window has the focus.
-void PressKeys(const std::vector<WORD>& keys) {
-    std::vector<INPUT> inputs;
-    for (WORD key : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        inputs.push_back(input);
-    }
-    for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *it;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 class ItemFilesTest : public TarnwickE2eTest {
 protected:
     // Starts Tarnwick and returns its menu window once every item is loaded (and its hotkey
