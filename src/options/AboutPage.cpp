@@ -46,7 +46,7 @@ std::vector<std::string> WrapText(TextMeasure& measure, const FontSpec& font, co
 }
 
 LinkLabel::LinkLabel(const Skin& skin, Point origin, std::function<void()> action, int rightAlignWidth)
-    : m_skin(skin), m_origin(origin), m_action(std::move(action)), m_rightAlignWidth(rightAlignWidth) {}
+    : ClickControl(std::move(action)), m_skin(skin), m_origin(origin), m_rightAlignWidth(rightAlignWidth) {}
 
 Rect LinkLabel::Bounds() const {
   const int width = m_skin.measure.TextWidth(m_skin.font, m_text);
@@ -59,18 +59,6 @@ void LinkLabel::Paint(Canvas& canvas) const {
   canvas.SetFont(m_skin.font);
   canvas.TextInRect(bounds, {bounds.left, bounds.top}, m_text, kLinkColor, m_fill);
   canvas.Line({bounds.left, bounds.bottom - 1}, {bounds.right, bounds.bottom - 1}, kLinkColor, 1);
-}
-
-bool LinkLabel::MouseDown(MouseButton button, Point point) {
-  m_pressed = button == MouseButton::Left && Bounds().Contains(point);
-  return false;
-}
-
-bool LinkLabel::MouseUp(MouseButton button, Point point) {
-  const bool clicked = m_pressed && button == MouseButton::Left && Bounds().Contains(point);
-  m_pressed = false;
-  if (clicked) m_action();
-  return clicked;
 }
 
 AboutPage::AboutPage(const Skin& skin, Settings& settings, Dialogs& dialogs, Shell& shell, Point origin,

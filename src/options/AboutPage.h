@@ -14,30 +14,25 @@ namespace tarnwick {
 
 // A caption that acts when clicked (a press and a release on it): drawn underlined in aqua.
 // A right-aligned link ends at its origin's x plus its width and grows to the left.
-class LinkLabel final : public Control {
+class LinkLabel final : public ClickControl {
  public:
   static constexpr Color kLinkColor = 0xFFFF00;
 
   LinkLabel(const Skin& skin, Point origin, std::function<void()> action, int rightAlignWidth = 0);
   void SetText(std::string text) { m_text = std::move(text); }
   const std::string& Text() const { return m_text; }
-  Rect Bounds() const;
+  Rect Bounds() const override;
   // Drawn on a fill of its own: the panel it stands on.
   void SetFill(Color fill) { m_fill = fill; }
 
   void Paint(Canvas& canvas) const override;
-  bool MouseDown(MouseButton button, Point point) override;
-  bool MouseUp(MouseButton button, Point point) override;
-  bool MouseDoubleClick(MouseButton, Point) override { return false; }
 
  private:
   const Skin& m_skin;
   Point m_origin;
-  std::function<void()> m_action;
   int m_rightAlignWidth;
   std::string m_text;
   Color m_fill = 0;
-  bool m_pressed = false;
 };
 
 // The About page: the program's icon and title, the two web links, a short notice, and the

@@ -32,7 +32,7 @@ Point PageOrigin() { return {TOptions::kPageBounds.left, TOptions::kPageBounds.t
 }  // namespace
 
 OptionsTab::OptionsTab(const Skin& skin, const Rect& bounds, std::function<void()> action)
-    : m_skin(skin), m_bounds(bounds), m_action(std::move(action)) {}
+    : ClickControl(std::move(action)), m_skin(skin), m_bounds(bounds) {}
 
 void OptionsTab::Paint(Canvas& canvas) const {
   const Rect& r = m_bounds;
@@ -53,18 +53,6 @@ void OptionsTab::Paint(Canvas& canvas) const {
   const Rect caption{r.left + 2, r.top + kTabCaptionDrop, r.right - 2, r.top + kTabCaptionDrop + Label::kHeight};
   canvas.TextInRect(caption, {r.left + (w - textWidth) / 2, caption.top}, m_caption, m_skin.text,
                     m_skin.background);
-}
-
-bool OptionsTab::MouseDown(MouseButton button, Point point) {
-  m_down = button == MouseButton::Left && m_bounds.Contains(point);
-  return false;
-}
-
-bool OptionsTab::MouseUp(MouseButton button, Point point) {
-  const bool clicked = m_down && button == MouseButton::Left && m_bounds.Contains(point);
-  m_down = false;
-  if (clicked) m_action();
-  return clicked;
 }
 
 TOptions::TOptions(Platform& platform, Session& session, Activation& activation)

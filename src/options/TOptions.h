@@ -21,27 +21,21 @@
 namespace tarnwick {
 
 // A tab of the options window: a 90 x 20 (or narrower) picture with its caption centred on it.
-// A single click (a press and a release on it) runs its action; the second press of a double
-// click does nothing.
-class OptionsTab final : public Control {
+// A single click runs its action.
+class OptionsTab final : public ClickControl {
  public:
   OptionsTab(const Skin& skin, const Rect& bounds, std::function<void()> action);
   void SetCaption(std::string caption) { m_caption = std::move(caption); }
   void SetPressed(bool pressed) { m_pressed = pressed; }
-  const Rect& Bounds() const { return m_bounds; }
+  Rect Bounds() const override { return m_bounds; }
 
   void Paint(Canvas& canvas) const override;
-  bool MouseDown(MouseButton button, Point point) override;
-  bool MouseUp(MouseButton button, Point point) override;
-  bool MouseDoubleClick(MouseButton, Point) override { return false; }
 
  private:
   const Skin& m_skin;
   Rect m_bounds;
-  std::function<void()> m_action;
   std::string m_caption;
   bool m_pressed = false;  // the tab of the page in front
-  bool m_down = false;     // a press on it waits for its release
 };
 
 // The options window: the main window of the program; closing it ends the application. It

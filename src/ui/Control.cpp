@@ -44,4 +44,16 @@ std::vector<Hint> Controls::Hints() const {
   return hints;
 }
 
+bool ClickControl::MouseDown(MouseButton button, Point point) {
+  m_pressed = button == MouseButton::Left && Bounds().Contains(point);
+  return false;
+}
+
+bool ClickControl::MouseUp(MouseButton button, Point point) {
+  const bool clicked = m_pressed && button == MouseButton::Left && Bounds().Contains(point);
+  m_pressed = false;
+  if (clicked) m_action();
+  return clicked;
+}
+
 }  // namespace tarnwick

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Canvas.h"
@@ -51,6 +53,23 @@ class Control {
   virtual bool MouseDoubleClick(MouseButton button, Point point) = 0;
   // What the control shows while the cursor rests on it.
   virtual std::vector<Hint> Hints() const { return {}; }
+};
+
+// A control that runs its action on a left click: a press and a release both on it. The second
+// press of a double click does nothing.
+class ClickControl : public Control {
+ public:
+  explicit ClickControl(std::function<void()> action) : m_action(std::move(action)) {}
+  // Where a click counts, in client pixels.
+  virtual Rect Bounds() const = 0;
+
+  bool MouseDown(MouseButton button, Point point) override;
+  bool MouseUp(MouseButton button, Point point) override;
+  bool MouseDoubleClick(MouseButton, Point) override { return false; }
+
+ private:
+  std::function<void()> m_action;
+  bool m_pressed = false;  // a press on it waits for its release
 };
 
 // The controls of a window or a page, which it paints and routes its mouse events to. It does
